@@ -1,0 +1,31 @@
+# The plug-in target. juce_add_plugin makes the shared-code target "Velto"
+# and one target per format (Velto_VST3, Velto_LV2, Velto_Standalone).
+set(VELTO_LV2_URI "https://velto.sorvan.audio/plugins/velto")
+
+juce_add_plugin(Velto
+    PRODUCT_NAME "Velto"
+    VERSION 1.0.0
+    COMPANY_NAME "Sorvan"
+    COMPANY_WEBSITE "https://sorvan.audio"
+    BUNDLE_ID "audio.sorvan.velto"
+    PLUGIN_MANUFACTURER_CODE Sorv
+    PLUGIN_CODE Velt
+    # AU builds only on macOS; elsewhere JUCE skips it.
+    FORMATS AU VST3 LV2 Standalone
+    AU_EXPORT_PREFIX Velto
+    IS_SYNTH FALSE
+    NEEDS_MIDI_INPUT FALSE
+    NEEDS_MIDI_OUTPUT FALSE
+    IS_MIDI_EFFECT FALSE
+    EDITOR_WANTS_KEYBOARD_FOCUS FALSE
+    VST3_CATEGORIES Fx Spatial
+    LV2URI "${VELTO_LV2_URI}"
+    COPY_PLUGIN_AFTER_BUILD FALSE)
+
+# Debian's JUCE 7.0.5 writes a relative URI into manifest.ttl unless the
+# wrapper also sees the URI as a macro.
+target_compile_definitions(Velto PUBLIC
+    JucePlugin_LV2URI="${VELTO_LV2_URI}"
+    JUCE_VST3_CAN_REPLACE_VST2=0)
+
+target_link_libraries(Velto PRIVATE velto_engine velto_juce)
