@@ -14,7 +14,10 @@ float PlainFloatParameter::getValue() const
 
 void PlainFloatParameter::setValue (float newValue)
 {
-    value.store (newValue, std::memory_order_relaxed);
+    // A value reaches the parameter as start + width * proportion over its
+    // 0-to-1 range: every value, even outside the range, is kept bit for bit,
+    // except that -0.0 becomes +0.0.
+    value.store (0.0f + 1.0f * newValue, std::memory_order_relaxed);
 }
 
 float PlainFloatParameter::getDefaultValue() const
