@@ -45,6 +45,10 @@ public:
         return buffer[r];
     }
 
+    // Runs n samples through the line; the same result as n calls of
+    // processSample, but a steady delay moves whole stretches at once.
+    void processBlock (const float* in, float* out, int n) noexcept;
+
     // Sets the delay to glide to, kept within the ring (1 to 15999 samples).
     void setTargetDelay (int samples) noexcept;
 

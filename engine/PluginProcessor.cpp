@@ -1,6 +1,8 @@
 #include "PluginProcessor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace
 {
@@ -152,8 +154,11 @@ void VeltoAudioProcessor::initDSP()
         delaySecondsL[i] = delaySecondsR[i] = 0.0;
         bandLower[i] = edges.lower[i];
         bandUpper[i] = edges.upper[i];
-        BWB_Init (filtersL[i], filterOrder, bandLower[i], bandUpper[i], storedSampleRate);
-        BWB_Init (filtersR[i], filterOrder, bandLower[i], bandUpper[i], storedSampleRate);
+        // Without its filters the processor cannot work at all: fail its
+        // construction rather than run with half a filter bank.
+        if (! BWB_Init (filtersL[i], filterOrder, bandLower[i], bandUpper[i], storedSampleRate)
+            || ! BWB_Init (filtersR[i], filterOrder, bandLower[i], bandUpper[i], storedSampleRate))
+            throw std::bad_alloc();
         delaysL[i].setTargetDelay (1);
         delaysR[i].setTargetDelay (1);
     }
@@ -260,36 +265,77 @@ void VeltoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::
     const float target = param (ParamMix);
     const float step = target == m0 ? 0.0f : (target - m0) / (float) numSamples;
 
-    for (int n = 0; n < numSamples; ++n)
-    {
-        const float inL = outL[n];
-        const float inR = numIn == 2 ? outR[n] : inL;
+    bank.load (filtersL, filtersR);
 
-        outL[n] = 0.0f;
-        outR[n] = 0.0f;
+    for (int start = 0; start < numSamples; start += chunkSize)
+    {
+        const int count = juce::jmin (chunkSize, numSamples - start);
+        float* const oL = outL + start;
+        float* const oR = outR + start;
+
+        // The input is copied out first: the buffer is processed in place.
+        std::copy (oL, oL + count, inputL);
+        std::copy (numIn == 2 ? oR : oL, (numIn == 2 ? oR : oL) + count, inputR);
+
+        // Every band of each side filters the raw input of that side.
+        bank.process (inputL, inputR, count, filtered, chunkSize);
+
+        for (int lane = 0; lane < BandFilterBank::numLanes; ++lane)
+        {
+            auto& line = lane < NumBands ? delaysL[lane] : delaysR[lane - NumBands];
+            line.processBlock (filtered + lane * chunkSize, delayed + lane * chunkSize, count);
+        }
+
+        // Wet sum, accumulated in single precision from band 0 upwards.
+        std::fill (wetL, wetL + count, 0.0f);
+        std::fill (wetR, wetR + count, 0.0f);
 
         for (int i = 0; i < NumBands; ++i)
         {
-            const double yL = BWB_Process (filtersL[i], (double) inL);
-            const double yR = BWB_Process (filtersR[i], (double) inR);
-            const float rL = delaysL[i].processSample ((float) yL);
-            outL[n] = rL * gainL[i] + outL[n];
-            const float rR = delaysR[i].processSample ((float) yR);
-            outR[n] = rR * gainR[i] + outR[n];
+            const float* const rL = delayed + i * chunkSize;
+            const float* const rR = delayed + (i + NumBands) * chunkSize;
+            const float gL = gainL[i], gR = gainR[i];
+
+            for (int n = 0; n < count; ++n)
+            {
+                wetL[n] = rL[n] * gL + wetL[n];
+                wetR[n] = rR[n] * gR + wetR[n];
+            }
         }
 
-        currentMix = currentMix + step;
-        const float m = currentMix;
+        dryDelayL.processBlock (inputL, dryL, count);
+        dryDelayR.processBlock (inputR, dryR, count);
 
-        const float dryGain = mixGain (1.0f - m);
-        const float wetGain = mixGain (m);
+        // Equal-power crossfade; the mix moves before each sample is mixed.
+        if (step == 0.0f)
+        {
+            currentMix = currentMix + step;
+            const float m = currentMix;
+            const float dryGain = mixGain (1.0f - m);
+            const float wetGain = mixGain (m);
 
-        const float dL = dryDelayL.processSample (inL);
-        const float dR = dryDelayR.processSample (inR);
+            for (int n = 0; n < count; ++n)
+            {
+                oL[n] = wetL[n] * wetGain + dryGain * dryL[n];
+                oR[n] = wetGain * wetR[n] + dryR[n] * dryGain;
+            }
+        }
+        else
+        {
+            for (int n = 0; n < count; ++n)
+            {
+                currentMix = currentMix + step;
+                const float m = currentMix;
+                const float dryGain = mixGain (1.0f - m);
+                const float wetGain = mixGain (m);
 
-        outL[n] = outL[n] * wetGain + dryGain * dL;
-        outR[n] = wetGain * outR[n] + dR * dryGain;
+                oL[n] = wetL[n] * wetGain + dryGain * dryL[n];
+                oR[n] = wetGain * wetR[n] + dryR[n] * dryGain;
+            }
+        }
     }
+
+    bank.store (filtersL, filtersR);
 }
 
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()

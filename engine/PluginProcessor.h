@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BWB_Filter.h"
+#include "BandFilterBank.h"
 #include "BandLayout.h"
 #include "DelayLine.h"
 #include "ParameterTable.h"
@@ -86,6 +87,16 @@ private:
     // Edges the filters are designed for.
     double bandLower[NumBands];
     double bandUpper[NumBands];
+
+    // Working memory of processBlock, which runs a block in stretches of at
+    // most chunkSize frames: each stage handles a whole stretch at a time.
+    static constexpr int chunkSize = 256;
+    BandFilterBank bank;
+    alignas (32) float filtered[BandFilterBank::numLanes * chunkSize];
+    alignas (32) float delayed[BandFilterBank::numLanes * chunkSize];
+    alignas (32) float inputL[chunkSize], inputR[chunkSize];
+    alignas (32) float wetL[chunkSize], wetR[chunkSize];
+    alignas (32) float dryL[chunkSize], dryR[chunkSize];
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VeltoAudioProcessor)
 };
