@@ -6,13 +6,16 @@ come first on PATH:
 
     sudo apt-get install python3-numpy python3-pil python3-fonttools \
         fonts-lato fonts-roboto-slab fonts-comic-neue
-    /usr/bin/python3 resources/generate.py
+    /usr/bin/python3 resources/generate.py            # everything, then checks
+    /usr/bin/python3 resources/generate.py lila icons # only some steps
 
 The output is deterministic: every random number comes from a seeded
-numpy.random.RandomState, whose streams numpy keeps stable across versions,
-and the fonts are copied unchanged from Debian's font packages. The files are
-committed; the build only embeds them (resources/CMakeLists.txt), so building
-Velto needs none of the packages above.
+numpy.random.RandomState (whose streams numpy keeps stable across versions),
+so a run on the same Debian packages gives byte-identical files. The fonts
+are copied unchanged from Debian's font packages; both .otf slots are CFF
+fonts already, so no conversion is needed. The files are committed; the
+build only embeds them (resources/CMakeLists.txt), so building Velto needs
+none of the packages above.
 
 What it writes (names fix the resource names, e.g. pencil.png -> pencil_png):
 
@@ -34,16 +37,19 @@ What it writes (names fix the resource names, e.g. pencil.png -> pencil_png):
 import math
 import os
 import shutil
-import struct
+import logging
 import sys
 import wave
 
 import numpy as np
 from PIL import Image, ImageDraw
 from fontTools.pens.basePen import BasePen
+from fontTools.pens.boundsPen import BoundsPen
 from fontTools.ttLib import TTFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+
+logging.getLogger("fontTools").setLevel(logging.ERROR)   # Lato's old 'created' date
 
 GRAPHITE = np.array([52.0, 53.0, 58.0])
 
@@ -122,7 +128,7 @@ def smoothstep(e0, e1, x):
 # ---------------------------------------------------------------------------
 
 FONTS = [
-    # slot file, source, family shown in CREDITS, package, licence file
+    # (slot file, file of the Debian package it is copied from)
     ("AvenirNextBold.ttf", "/usr/share/fonts/truetype/lato/Lato-Bold.ttf"),
     ("AvenirNextDemiBold.ttf", "/usr/share/fonts/truetype/lato/Lato-Semibold.ttf"),
     ("Enyo.otf", "/usr/share/fonts/opentype/roboto/slab/RobotoSlab-Light.otf"),
@@ -164,7 +170,6 @@ def make_pencil():
     rng = np.random.RandomState(1101)
     W, H = 1200, 72                       # 2x of pencil2x (600 x 36)
     y = (np.arange(H) + 0.5)[:, None]
-    x = np.arange(W)[None, :]
 
     streak = periodic_noise(rng, H, W, 0.7, 9.0)       # graphite drawn along x
     fine = periodic_noise(rng, H, W, 0.6, 0.6)         # paper tooth
@@ -224,14 +229,14 @@ def make_paper():
     N = 500
     mottle = periodic_noise(rng, N, N, 28, 28)
     cloud = periodic_noise(rng, N, N, 6, 6)
-    dark = splat_curves(rng, N, N, 1400, (12, 70), 0.8, 0.05, (0.6, 1.4))
-    light = splat_curves(rng, N, N, 700, (10, 50), 0.8, 0.05, (0.6, 1.4))
+    dark = splat_curves(rng, N, N, 1600, (10, 60), 0.8, 0.012, (0.6, 1.4))
+    light = splat_curves(rng, N, N, 800, (10, 45), 0.8, 0.012, (0.6, 1.4))
     dark = periodic_filter(dark, 0.55, 0.55)
     light = periodic_filter(light, 0.7, 0.7)
     grain = periodic_noise(rng, N, N, 0.5, 0.5)
 
-    lum = (-2.2 * mottle - 1.4 * cloud - 9.0 * dark / (dark.std() * 6 + 1e-9)
-           + 5.0 * light / (light.std() * 6 + 1e-9) - 1.6 * grain)
+    lum = (-2.0 * mottle - 1.2 * cloud - 11.0 * dark / (dark.std() * 6 + 1e-9)
+           + 6.0 * light / (light.std() * 6 + 1e-9) - 1.6 * grain)
     base = np.array([241.0, 237.0, 228.0])
     tint = np.array([1.0, 1.0, 1.08])                   # fibres a touch cooler
     rgb = base[None, None, :] + lum[:, :, None] * tint[None, None, :]
@@ -251,9 +256,9 @@ def make_fill():
     smear = periodic_noise(rng, N, N, 14, 14)
     tooth = periodic_noise(rng, N, N, 0.6, 0.6)
 
-    v = 78.0 - 24.0 * hatch - 10.0 * cross + 9.0 * smear + 10.0 * tooth
+    v = 76.0 - 24.0 * hatch - 8.0 * cross + 9.0 * smear + 9.0 * tooth
     v = np.clip(v, 22, 150)
-    rgb = np.stack([v * 0.98, v, v * 1.06 + 2.0], axis=2)
+    rgb = np.stack([v * 0.99, v, v * 1.03 + 1.0], axis=2)
     save_png("filltexture2x.png", rgb, "RGB")
     save_png("filltexture.png", box_down(rgb, 2, 2), "RGB")
 
@@ -276,23 +281,42 @@ def blur(field, sigma_y, sigma_x=None):
     return periodic_filter(big, sigma_y, sigma_x)[:field.shape[0], :field.shape[1]]
 
 
-def wash(rng, h, w, scale, layers=5, strength=1.0):
-    """Pigment density of a few overlapping wet-in-wet washes (h x w, float)."""
+def fractal(rng, h, w, scale, aniso=1.0, octaves=5, persistence=0.55):
+    """Non-periodic fractal noise (zero mean, unit sd): made on a larger torus
+    and cropped, so nothing wraps or mirrors at the borders."""
+    pad = int(1.5 * scale * aniso) + 8
+    H, W = h + 2 * pad, w + 2 * pad
+    total = np.zeros((H, W))
+    amp = 1.0
+    for o in range(octaves):
+        s = scale / (2 ** o)
+        total += amp * normalised(periodic_filter(rng.standard_normal((H, W)), s * aniso, s))
+        amp *= persistence
+    return normalised(total[pad:pad + h, pad:pad + w])
+
+
+def wash(rng, h, w, scale, layers=3, coverage=(0.45, 0.7), amount=(0.25, 0.42), rim_px=6.0):
+    """Pigment density of a few overlapping watercolour washes (h x w).
+
+    Each wash is a region with an organic, fairly crisp edge (a threshold of
+    fractal noise), pigment a little uneven inside and pooled along the edge,
+    as it dries on paper; overlaps glaze darker."""
     density = np.zeros((h, w))
     for i in range(layers):
-        n = normalised(blur(rng.standard_normal((h, w)), 0.9 * scale, 0.55 * scale))
-        warp = normalised(blur(rng.standard_normal((h, w)), 0.25 * scale))
-        n = n + 0.25 * warp
-        threshold = rng.uniform(-0.5, 0.5)
-        mask = 1.0 / (1.0 + np.exp(-(n - threshold) / 0.07))
-        inner = blur(mask, 0.035 * scale)
-        rim = np.clip(mask - blur(mask, 0.12 * scale), 0.0, 1.0)   # pigment at the edge
-        amount = rng.uniform(0.25, 0.45) * strength
-        density += amount * inner * (0.55 + 0.45 * smoothstep(-1.5, 1.5, n)) + 1.3 * amount * rim
-    bloom = normalised(blur(rng.standard_normal((h, w)), 0.06 * scale))
-    density *= 1.0 + 0.12 * bloom
-    base = 0.30 + 0.10 * normalised(blur(rng.standard_normal((h, w)), 0.6 * scale))
-    return np.clip(density + base * strength, 0.0, None)
+        n = fractal(rng, h, w, scale, aniso=1.5, octaves=4, persistence=0.5)
+        t = np.quantile(n, 1.0 - rng.uniform(*coverage))
+        mask = 1.0 / (1.0 + np.exp(-(n - t) / 0.025))
+        mask = blur(mask, 0.8)
+        inside = smoothstep(-2.0, 2.0, fractal(rng, h, w, scale * 0.5, aniso=1.2, octaves=3))
+        rim = np.clip(mask - blur(mask, rim_px), 0.0, 1.0) * 2.0
+        a = rng.uniform(*amount)
+        density += a * mask * (0.6 + 0.5 * inside) + 0.55 * a * rim
+    granulation = fractal(rng, h, w, 5.0, aniso=1.0, octaves=2)
+    density *= 1.0 + 0.10 * granulation
+    # a little more pigment towards the borders, where the brush started
+    yy, xx = np.mgrid[0:h, 0:w]
+    r2 = ((xx - w / 2.0) / (w / 2.0)) ** 2 + ((yy - h / 2.0) / (h / 2.0)) ** 2
+    return np.clip(density + 0.04 + 0.12 * r2, 0.0, None)
 
 
 def colour_of(density, paper):
@@ -302,14 +326,11 @@ def colour_of(density, paper):
 def make_lila():
     rng = np.random.RandomState(4404)
     W, H = 2000, 1796
-    h, w = H // 4, W // 4                     # the wash is smooth: make it small
-    d = wash(rng, h, w, scale=150.0)
-    d_img = Image.fromarray(d.astype(np.float32), "F").resize((W, H), Image.BICUBIC)
-    d = np.asarray(d_img, dtype=np.float64)
-    # paper tooth at low amplitude, kept soft so the PNG stays small
-    tooth = normalised(blur(rng.standard_normal((H, W)), 1.6))
-    paper = PAPER_WHITE[None, None, :] * (1.0 + 0.006 * tooth[..., None])
-    rgb = colour_of(d * (1.0 + 0.05 * tooth), paper)
+    h, w = H // 2, W // 2
+    d = wash(rng, h, w, scale=220.0)
+    d = np.asarray(Image.fromarray(d.astype(np.float32), "F").resize((W, H), Image.BICUBIC),
+                   dtype=np.float64)
+    rgb = colour_of(d, PAPER_WHITE[None, None, :])
     save_png("lila.png", rgb, "RGB")
 
 
@@ -317,55 +338,96 @@ def make_lila():
 # Hand-drawn emblem: title icon (RGBA) and app icon (RGB)
 # ---------------------------------------------------------------------------
 
-def wobbly(points, rng, amount):
+def resample_path(points, spacing):
+    """Points along a polyline at even arc-length spacing."""
     pts = np.asarray(points, dtype=np.float64)
+    seg = np.hypot(*np.diff(pts, axis=0).T)
+    s = np.concatenate([[0.0], np.cumsum(seg)])
+    n = max(2, int(s[-1] / spacing) + 1)
+    t = np.linspace(0.0, s[-1], n)
+    return np.stack([np.interp(t, s, pts[:, 0]), np.interp(t, s, pts[:, 1])], axis=1)
+
+
+def pencil_line(canvas, points, rng, width, strength, jitter):
+    """Draws one hand-drawn pencil line onto canvas (float alpha, 0..1).
+
+    The line wanders a little, its pressure (width and darkness) varies along
+    it and it tapers where the pencil lands and lifts; overlapping strokes
+    darken like graphite does."""
+    size = canvas.shape[0]
+    pts = resample_path(points, max(1.0, width * 0.12))
     n = len(pts)
-    drift = np.cumsum(rng.normal(0, amount, (n, 2)), axis=0)
-    drift -= np.linspace(0, 1, n)[:, None] * drift[-1:]     # ends stay near
-    return pts + drift
+    drift = np.cumsum(rng.normal(0.0, jitter, (n, 2)), axis=0)
+    drift -= np.linspace(0.0, 1.0, n)[:, None] * drift[-1:]
+    drift = np.stack([np.convolve(drift[:, k], np.ones(15) / 15.0, mode="same") for k in (0, 1)], axis=1)
+    pts = pts + drift
+    u = np.linspace(0.0, 1.0, n)
+    pressure = np.convolve(rng.normal(0.0, 1.0, n + 120), np.ones(121) / 121.0, mode="valid")[:n]
+    pressure = 1.0 + 0.25 * pressure / (np.abs(pressure).max() + 1e-9)
+    taper = np.minimum(smoothstep(0.0, 0.06, u), smoothstep(1.0, 0.90, u))
+    widths = width * pressure * (0.45 + 0.55 * taper)
+    alphas = strength * np.clip(pressure, 0.0, 1.0) * (0.35 + 0.65 * taper)
+    layer = Image.new("L", (size, size), 0)
+    draw = ImageDraw.Draw(layer)
+    for (x, y), w, a in zip(pts, widths, alphas):
+        r = w / 2.0
+        draw.ellipse((x - r, y - r, x + r, y + r), fill=int(round(255 * a)))
+    a = np.asarray(layer, dtype=np.float64) / 255.0
+    a = blur(a, size * 0.0008)
+    canvas[:] = 1.0 - (1.0 - canvas) * (1.0 - a)
 
 
 def emblem_layers(size, rng):
-    """(ink alpha, wash alpha) of the emblem on a size x size canvas, 0..1."""
+    """(ink alpha, wash alpha) of the emblem on a size x size canvas, 0..1:
+    a sketched circle around a V from which sound spreads to both sides."""
     c = size / 2.0
     ink = np.zeros((size, size))
-    strokes = []
+    w = size * 0.024
+    jitter = size * 0.0006
 
-    def circle(r, start, sweep, n=220):
+    def arc(cx, cy, r, start, sweep, squash=1.0, n=400):
         t = np.linspace(start, start + sweep, n)
-        rr = r * (1.0 + 0.012 * np.sin(3 * t + 1.0))
-        return np.stack([c + rr * np.cos(t), c + rr * np.sin(t)], axis=1)
+        rr = r * (1.0 + 0.015 * np.sin(2 * t + 0.7))
+        return np.stack([cx + rr * np.cos(t), cy + squash * rr * np.sin(t)], axis=1)
 
     r = size * 0.40
-    strokes.append((circle(r, -2.2, 2 * math.pi + 0.35), 0.030, 0.90))
-    strokes.append((circle(r * 0.965, 0.4, 2 * math.pi - 0.5), 0.016, 0.55))
+    # the circle in two loose passes that overshoot where they start and end
+    pencil_line(ink, arc(c, c, r, -2.0, 2 * math.pi + 0.45), rng, w * 1.15, 0.92, jitter)
+    pencil_line(ink, arc(c + size * 0.006, c - size * 0.004, r * 0.975, 0.9, 2 * math.pi - 0.9),
+                rng, w * 0.6, 0.55, jitter)
 
-    # the V, with the sound spreading to both sides
-    v = [(c - 0.17 * size, c - 0.17 * size), (c, c + 0.2 * size), (c + 0.17 * size, c - 0.17 * size)]
-    strokes.append((np.array(v), 0.045, 0.95))
+    # the V: two slightly bowed strokes meeting at the bottom
+    top_l = (c - 0.165 * size, c - 0.175 * size)
+    top_r = (c + 0.165 * size, c - 0.175 * size)
+    bottom = (c + 0.004 * size, c + 0.195 * size)
+    for a0, a1, bow in ((top_l, bottom, 0.012), (bottom, top_r, 0.012)):
+        t = np.linspace(0.0, 1.0, 60)[:, None]
+        p0, p1 = np.array(a0), np.array(a1)
+        normal = np.array([p1[1] - p0[1], p0[0] - p1[0]])
+        normal /= np.hypot(*normal)
+        pts = p0 + (p1 - p0) * t + normal * (bow * size) * np.sin(math.pi * t)
+        pencil_line(ink, pts, rng, w * 1.5, 0.95, jitter)
+
+    # sound spreading to both sides
     for side in (-1, 1):
-        for k, rad in enumerate((0.22, 0.29)):
-            t = np.linspace(-0.55, 0.55, 60)
-            ang = t if side > 0 else math.pi - t
-            pts = np.stack([c + size * rad * np.cos(ang), c + 0.02 * size + size * rad * np.sin(ang)], axis=1)
-            strokes.append((pts, 0.022 - 0.004 * k, 0.85 - 0.15 * k))
+        for k, rad in enumerate((0.225, 0.295)):
+            t0 = -0.52 + 0.06 * k
+            start = t0 if side > 0 else math.pi - t0 - 2 * abs(t0)
+            pts = arc(c, c + 0.01 * size, size * rad, start, 2 * abs(t0), squash=1.0, n=120)
+            pencil_line(ink, pts, rng, w * (0.95 - 0.15 * k), 0.85 - 0.12 * k, jitter)
 
-    grain = periodic_noise(rng, size, size, 1.2, 1.2)
-    for pts, width, strength in strokes:
-        pts = wobbly(pts, rng, size * 0.0009)
-        layer = Image.new("L", (size, size), 0)
-        ImageDraw.Draw(layer).line([tuple(p) for p in pts], fill=255,
-                                   width=max(1, int(width * size)), joint="curve")
-        a = np.asarray(layer, dtype=np.float64) / 255.0
-        a = blur(a, size * 0.0012)
-        a = a * strength * np.clip(0.8 + 0.2 * grain, 0, 1)
-        ink = 1.0 - (1.0 - ink) * (1.0 - a)
+    # graphite grain: mostly solid, with flecks where the lead skipped
+    tooth = periodic_noise(rng, size, size, size * 0.0018, size * 0.0018)
+    ink *= 1.0 - 0.45 * smoothstep(0.4, 2.2, tooth)
 
+    # a loose lilac watercolour fill, spilling a little past the line
     yy, xx = np.mgrid[0:size, 0:size]
-    rr = np.hypot(xx - c, yy - c) / (r * 0.98)
-    wobble = blur(rng.standard_normal((size, size)), size * 0.03)
-    wobble = normalised(wobble)
-    wash_a = 0.55 * (1.0 - smoothstep(0.86, 1.0, rr + 0.03 * wobble))
+    rr = np.hypot(xx - (c - 0.01 * size), yy - (c + 0.012 * size)) / (r * 0.97)
+    edge = rr + 0.05 * fractal(rng, size, size, size * 0.08, octaves=4)
+    mask = blur(1.0 / (1.0 + np.exp(-(1.0 - edge) / 0.008)), size * 0.0015)
+    rim = np.clip(mask - blur(mask, size * 0.012), 0.0, 1.0) * 2.0
+    inside = smoothstep(-2.0, 2.0, fractal(rng, size, size, size * 0.15, octaves=3))
+    wash_a = np.clip(mask * (0.42 + 0.15 * inside) + 0.25 * rim, 0.0, 1.0)
     return ink, wash_a
 
 
@@ -394,7 +456,7 @@ def make_icons():
 
     # App icon: the emblem large on a lilac wash, opaque.
     N = 1024
-    d = wash(np.random.RandomState(5506), N // 2, N // 2, scale=60.0, layers=3)
+    d = wash(np.random.RandomState(5506), N // 2, N // 2, scale=70.0, layers=3)
     d = np.asarray(Image.fromarray(d.astype(np.float32), "F").resize((N, N), Image.BICUBIC), dtype=np.float64)
     bg = colour_of(d, PAPER_WHITE[None, None, :])
     ink2, wash2 = emblem_layers(N, np.random.RandomState(5507))
@@ -452,7 +514,6 @@ def make_logo():
     # exact ink box of the word
     xmin = ymin = float("inf")
     xmax = ymax = float("-inf")
-    from fontTools.pens.boundsPen import BoundsPen
     pen_x = 0
     origins = []
     for n, adv in zip(names, advances):
@@ -495,7 +556,6 @@ def make_loop():
     frames = int(round(bars * 4 * beat * rate))          # about 7.74 s
     left = np.zeros(frames)
     right = np.zeros(frames)
-    t_all = np.arange(frames) / rate
 
     def midi(m):
         return 440.0 * 2 ** ((m - 69) / 12.0)
@@ -515,6 +575,8 @@ def make_loop():
         else:  # bass
             env = np.minimum(t / 0.01, 1.0) * np.exp(-t / 0.5)
             wave_ = np.sin(2 * math.pi * freq * t) + 0.25 * np.sin(2 * math.pi * 2 * freq * t)
+        release = min(n, int(0.08 * rate))                # every note ends at zero: no clicks
+        env[n - release:] *= 0.5 + 0.5 * np.cos(np.linspace(0.0, math.pi, release))
         sig = amp * env * wave_
         idx = (int(round(start * rate)) + np.arange(n)) % frames   # tails wrap: the loop is seamless
         gl = math.cos((pan + 1) * math.pi / 4)
@@ -528,7 +590,7 @@ def make_loop():
     for b, (root, notes) in enumerate(chords):
         bar0 = b * 4 * beat
         for k, m in enumerate(notes):
-            add(bar0, 4 * beat, midi(m), 0.10, (-0.5, 0.0, 0.5)[k], "pad")
+            add(bar0, 4 * beat + 0.25, midi(m), 0.10, (-0.5, 0.0, 0.5)[k], "pad")
         add(bar0, 2 * beat, midi(root - 12), 0.22, 0.0, "bass")
         add(bar0 + 2.5 * beat, 1.5 * beat, midi(root - 12), 0.16, 0.0, "bass")
         tones = notes + [notes[0] + 12]
@@ -546,7 +608,6 @@ def make_loop():
         f.setsampwidth(2)
         f.setframerate(rate)
         f.writeframes(pcm.tobytes())
-    del t_all
 
 
 # ---------------------------------------------------------------------------

@@ -191,7 +191,7 @@ ${cases}            default: break;
     file(REMOVE "${HEADER}.tmp" "${SOURCE}.tmp")
 endfunction()
 
-if(CMAKE_SCRIPT_MODE_FILE)
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
     if(MODE STREQUAL "blob")
         _velto_write_blob()
     elseif(MODE STREQUAL "index")
