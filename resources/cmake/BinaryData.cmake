@@ -169,7 +169,7 @@ const char* getNamedResource (const char* resourceNameUTF8, int& dataSizeInBytes
         std::uint32_t hash = 0;
 
         for (const char* p = resourceNameUTF8; *p != 0; ++p)
-            hash = 31u * hash + (std::uint32_t) (std::int32_t) (signed char) *p;
+            hash = 31u * hash + static_cast<std::uint32_t> (static_cast<std::int32_t> (static_cast<signed char> (*p)));
 
         switch (hash)
         {
