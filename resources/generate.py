@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Makes every embedded resource of Velto (Part 2.101) in this folder.
+"""Makes every embedded resource of Velto in this folder.
 
 Run it with Debian's own Python, not a pyenv or virtualenv python3 that may
 come first on PATH:
@@ -148,7 +148,7 @@ def make_fonts():
         shutil.copyfile(source, out(slot))
         font = TTFont(out(slot))
         if slot.endswith(".otf"):
-            # The .otf slots must hold CFF outlines (Part 2.101).
+            # The .otf slots hold OpenType fonts with CFF outlines.
             assert "CFF " in font and "glyf" not in font, slot
         else:
             assert "glyf" in font, slot

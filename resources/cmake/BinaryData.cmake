@@ -1,4 +1,4 @@
-# Generator of the resource index BinaryData (Part 2.101).
+# Generator of the resource index BinaryData.
 #
 # Included by resources/CMakeLists.txt for its helper functions, and run as a
 # script (cmake -P) at build time in one of two modes:

@@ -1,4 +1,4 @@
-// Resource index BinaryData (Part 2.101): the look-up rule and the embedded
+// Resource index BinaryData: the look-up rule and the embedded
 // resources' formats and sizes.
 
 #include "BinaryData.h"
@@ -17,7 +17,7 @@
 namespace
 {
 
-// The rule of Part 2.101, written again here: 31 * h + c, c a signed byte.
+// The look-up hash, written again here: 31 * h + c, c a signed byte.
 std::uint32_t lookUpHash (const std::string& name)
 {
     std::uint32_t hash = 0;
@@ -84,7 +84,7 @@ TEST (BinaryData, UnknownOrCaseChangedNameIsNotFound)
     }
 }
 
-TEST (BinaryData, HashRuleOfTheSpecification)
+TEST (BinaryData, NamesHashWithSignedBytes)
 {
     EXPECT_EQ (lookUpHash ("abc"), 96354u);
     EXPECT_EQ (lookUpHash ("pencil_png"), 0x30371FF7u);
