@@ -9,14 +9,6 @@ namespace
     {
         JSUICallback* getCallback() const { return callback; }
     };
-
-    // A control that serves several ids, as the curve editor does.
-    struct TwoValueControl : public EComponent
-    {
-        float getValueForParamId (int id) override { return id == 1 ? second : getValue(); }
-        void setValueForParamId (int id, float v) override { if (id == 1) second = v; else setValue (v); }
-        float second = 0.0f;
-    };
 }
 
 TEST (EComponent, StartsUnassignedAndStoresWhatItIsGiven)
@@ -55,26 +47,4 @@ TEST (EComponent, PushedValuesAreNeverReportedBack)
     EXPECT_EQ (control.getValue(), 0.4f);
     EXPECT_EQ (control.getValueForParamId (7), 0.4f);
     EXPECT_EQ (control.getValueForParamId (19), 0.4f);
-}
-
-TEST (EComponent, ControlsServingSeveralIdsAreReachedThroughTheBase)
-{
-    TwoValueControl control;
-    EComponent& base = control;
-    base.setValueForParamId (1, 0.7f);
-    base.setValueForParamId (0, 0.2f);
-    EXPECT_EQ (base.getValueForParamId (1), 0.7f);
-    EXPECT_EQ (base.getValueForParamId (0), 0.2f);
-}
-
-TEST (JSUICallback, DefaultBodiesIgnoreReportsAndAnswerZero)
-{
-    JSUICallback callback;
-    PlainControl control;
-    callback.valueChanged (&control, 3, 0.5f);
-    callback.buttonClicked (&control);
-    callback.ui_beginGesture (&control, 3);
-    callback.ui_endGesture (&control, 3);
-    EXPECT_EQ (callback.defaultValueForParamId (3), 0.0f);
-    EXPECT_EQ (callback.currentValueForParamId (3), 0.0f);
 }

@@ -197,3 +197,14 @@ TEST_F (JSKnobTest, ACaptionSetAfterLayoutShowsFromTheNextResize)
     knob.setSize (70, 70);
     EXPECT_GT (knob.labelImage->getWidth(), 2 * mixWidth);
 }
+
+TEST_F (JSKnobTest, TinySizesRenderWithoutFaulting)
+{
+    for (int side : { 0, 1, 4, 9 })
+    {
+        knob.setSize (side, side);
+        render (knob, 1.0f);
+    }
+
+    SUCCEED();
+}

@@ -204,3 +204,17 @@ TEST_F (JSSliderTest, ACaptionSetAfterLayoutShowsFromTheNextResize)
     EXPECT_NE (inkBounds (*fader.background).getWidth(), 0);
     EXPECT_NE (inkCount (*fader.background, { 0, 135, 50, 15 }), inkCount (low, { 0, 135, 50, 15 }));
 }
+
+TEST_F (JSSliderTest, TinySizesRenderWithoutFaultingAndDragsStayFinite)
+{
+    for (auto size : { juce::Point<int> (0, 0), juce::Point<int> (1, 1), juce::Point<int> (3, 300), juce::Point<int> (300, 2) })
+    {
+        fader.setSize (size.x, size.y);
+        render (fader, 1.0f);
+    }
+
+    fader.setSize (0, 0);
+    fader.setValue (0.5f);
+    fader.mouseDrag (mouseEvent (fader, { 0, -10 }, { 0, 0 }));
+    EXPECT_EQ (fader.getValue(), 0.5f);
+}
