@@ -170,6 +170,51 @@ TEST (Pencil, RealTextureDrawsAGrainyStrokeAlongTheSegmentAtBothScales)
     }
 }
 
+TEST (Pencil, TextureGrainRunsAlongEverySegment)
+{
+    // A texture whose alpha changes across its height only: drawn along a
+    // segment, it keeps one tone lengthwise and changes crosswise.
+    Pencil pencil (5.0f, "pencil");
+    juce::Image ramp (juce::Image::ARGB, 300, 22, true);
+
+    for (int y = 0; y < 22; ++y)
+        ramp.clear ({ 0, y, 300, 1 }, juce::Colours::black.withAlpha ((juce::uint8) (40 + y * 10)));
+
+    pencil.texture = ramp;
+    pencil.setStrokeSize (5.0f);
+    pencil.opacity = 1.0f;
+
+    const std::pair<float, float> directions[] = { { 0, 1 }, { 0, -1 }, { 1, 0 }, { -1, 0 },
+                                                   { 0.6f, 0.8f }, { -0.6f, -0.8f }, { 0.8f, -0.6f }, { -0.8f, 0.6f } };
+
+    for (auto [dx, dy] : directions)
+    {
+        juce::Image canvas (juce::Image::ARGB, 100, 100, true);
+        {
+            juce::Graphics g (canvas);
+            pencil.lines.push_back (pencil.createLine (50.0f - 40 * dx, 50.0f - 40 * dy, 50.0f + 40 * dx, 50.0f + 40 * dy, -1.0f));
+            pencil.paint (g);
+        }
+
+        const auto sample = [&canvas] (float x, float y) { return alphaAt (canvas, (int) std::floor (x), (int) std::floor (y)); };
+
+        int lowest = 255, highest = 0, crosswise = 0;
+
+        for (int i = -25; i <= 25; i += 5)
+        {
+            const float x = 50.0f + (float) i * dx, y = 50.0f + (float) i * dy;
+            const int a = sample (x, y);
+            lowest = juce::jmin (lowest, a);
+            highest = juce::jmax (highest, a);
+            crosswise = juce::jmax (crosswise, std::abs (sample (x - 1.5f * dy, y + 1.5f * dx) - sample (x + 1.5f * dy, y - 1.5f * dx)));
+        }
+
+        EXPECT_GT (lowest, 0) << dx << "," << dy;
+        EXPECT_LT (highest - lowest, 40) << dx << "," << dy;
+        EXPECT_GT (crosswise, 40) << dx << "," << dy;
+    }
+}
+
 TEST (Pencil, AddSingleLineFadesInAndOutInSteps)
 {
     Pencil pencil (5.0f, "pencil");
