@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds Release and runs the processBlock benchmarks: the engine at 44.1 kHz
+# in blocks of 64, 512 and 4096 frames, on noise and on silence after a burst,
+# and the built VST3 inside JUCE's host. Prints nanoseconds per stereo frame
+# and the realtime factor, and fails if silence after a burst costs more than
+# noise. Extra arguments go to the benchmark, e.g. --benchmark_repetitions=3.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD="${VELTO_BENCH_BUILD:-$ROOT/build}"
+
+"$ROOT/scripts/setup.sh"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTO_SANITIZE=
+cmake --build "$BUILD" --parallel "$(nproc)" --target velto_bench
+
+exec "$BUILD/bench/velto_bench" "$@"
