@@ -28,6 +28,16 @@ public:
 protected:
     EComponent() = default;
 
+    // Mouse handling shared by the fader and the knob. A drag moves the value
+    // by the vertical travel since the previous event, times dragScale, a
+    // tenth of that with Alt, over the component's height; the wheel steps
+    // it by deltaY x 0.2 (0.02 with Alt). Both clamp to 0..1 and report.
+    void beginGesture (juce::Point<int>& lastMouse, const juce::MouseEvent& e);
+    void dragBy (juce::Point<int>& lastMouse, const juce::MouseEvent& e, float dragScale);
+    void endGesture();
+    void resetToDefault();
+    void stepByWheel (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel);
+
     JSUICallback* callback = nullptr;   // not owned; the owner outlives the control
     float value = 0.0f;                 // not clamped here
     int paramId = -1;

@@ -20,69 +20,28 @@ JSKnob::~JSKnob()
 
 void JSKnob::mouseDown (const juce::MouseEvent& e)
 {
-    lastMouse = e.getMouseDownPosition();
-
-    if (callback != nullptr)
-        callback->ui_beginGesture (this, paramId);
+    beginGesture (lastMouse, e);
 }
 
 void JSKnob::mouseDrag (const juce::MouseEvent& e)
 {
-    const auto p = e.getPosition();
-
     // A drag over the knob's full height sweeps 0.3 of the range.
-    float d = (float) (p.y - lastMouse.y) * 0.3f;
-
-    if (e.mods.isAltDown())
-        d = d * 0.1f;
-
-    lastMouse = p;
-
-    if (getHeight() <= 0)
-        return;
-
-    value = value - d / (float) getHeight();
-
-    if (value < 0.0f)
-        value = 0.0f;
-    else if (value > 1.0f)
-        value = 1.0f;
-
-    if (callback != nullptr)
-        callback->valueChanged (this, paramId, value);
-
-    repaint();
+    dragBy (lastMouse, e, 0.3f);
 }
 
 void JSKnob::mouseUp (const juce::MouseEvent&)
 {
-    if (callback != nullptr)
-        callback->ui_endGesture (this, paramId);
+    endGesture();
 }
 
 void JSKnob::mouseDoubleClick (const juce::MouseEvent&)
 {
-    // Without an owner there is no default to return to.
-    if (callback == nullptr)
-        return;
-
-    value = callback->defaultValueForParamId (paramId);
-    callback->valueChanged (this, paramId, value);
-    repaint();
+    resetToDefault();
 }
 
 void JSKnob::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
 {
-    const double factor = e.mods.isAltDown() ? 0.02 : 0.2;
-    float v = (float) ((double) value + (double) wheel.deltaY * factor);
-    v = juce::jmax (0.0f, v);
-    v = juce::jmin (1.0f, v);
-    value = v;
-
-    if (callback != nullptr)
-        callback->valueChanged (this, paramId, value);
-
-    repaint();
+    stepByWheel (e, wheel);
 }
 
 void JSKnob::resized()

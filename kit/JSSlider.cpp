@@ -16,68 +16,27 @@ JSSlider::~JSSlider()
 
 void JSSlider::mouseDown (const juce::MouseEvent& e)
 {
-    lastMouse = e.getMouseDownPosition();
-
-    if (callback != nullptr)
-        callback->ui_beginGesture (this, paramId);
+    beginGesture (lastMouse, e);
 }
 
 void JSSlider::mouseDrag (const juce::MouseEvent& e)
 {
-    const auto p = e.getPosition();
-    float d = (float) (p.y - lastMouse.y);
-
-    if (e.mods.isAltDown())
-        d = d * 0.1f;
-
-    // Relative to the previous event, so Alt pressed mid-drag never jumps.
-    lastMouse = p;
-
-    if (getHeight() <= 0)
-        return;
-
-    value = value - d / (float) getHeight();
-
-    if (value < 0.0f)
-        value = 0.0f;
-    else if (value > 1.0f)
-        value = 1.0f;
-
-    if (callback != nullptr)
-        callback->valueChanged (this, paramId, value);
-
-    repaint();
+    dragBy (lastMouse, e, 1.0f);
 }
 
 void JSSlider::mouseUp (const juce::MouseEvent&)
 {
-    if (callback != nullptr)
-        callback->ui_endGesture (this, paramId);
+    endGesture();
 }
 
 void JSSlider::mouseDoubleClick (const juce::MouseEvent&)
 {
-    // Without an owner there is no default to return to.
-    if (callback == nullptr)
-        return;
-
-    value = callback->defaultValueForParamId (paramId);
-    callback->valueChanged (this, paramId, value);
-    repaint();
+    resetToDefault();
 }
 
 void JSSlider::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
 {
-    const double factor = e.mods.isAltDown() ? 0.02 : 0.2;
-    float v = (float) ((double) value + (double) wheel.deltaY * factor);
-    v = juce::jmax (0.0f, v);
-    v = juce::jmin (1.0f, v);
-    value = v;
-
-    if (callback != nullptr)
-        callback->valueChanged (this, paramId, value);
-
-    repaint();
+    stepByWheel (e, wheel);
 }
 
 void JSSlider::resized()
