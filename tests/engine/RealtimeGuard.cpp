@@ -137,7 +137,7 @@ void free (void* p)
 
 #endif
 
-#if ! defined(__SANITIZE_THREAD__)
+#if ! VELTO_SANITIZER_BUILD
 
 // libc's own entry points, under the compatibility names it still exports,
 // so the counting versions below can forward without a dlsym look-up.
@@ -198,9 +198,5 @@ int RealtimeGuard::locks() const noexcept { return lockCount; }
 
 bool RealtimeGuard::canCountLocks() noexcept
 {
-#if defined(__SANITIZE_THREAD__)
-    return false;
-#else
-    return true;
-#endif
+    return ! VELTO_SANITIZER_BUILD;
 }

@@ -19,8 +19,8 @@ public:
     int frees() const noexcept;
     int locks() const noexcept;
 
-    // False where the lock count is unavailable: ThreadSanitizer intercepts
-    // pthread_mutex_lock itself, and a second interposer would hide locks
-    // from it.
+    // False in sanitizer builds: the sanitizers intercept the pthread lock
+    // functions themselves, and a second interposer in front of theirs breaks
+    // them. The plain build counts locks.
     static bool canCountLocks() noexcept;
 };

@@ -101,7 +101,7 @@ TEST (RealtimeGuard, SeesAllocationsFreesAndLocksOfItsThreadOnly)
 TEST (RealtimeSafety, ProcessBlockNeitherAllocatesNorLocks)
 {
     if (! RealtimeGuard::canCountLocks())
-        std::cout << "[ NOTE     ] locks are not counted under ThreadSanitizer\n";
+        std::cout << "[ NOTE     ] locks are counted only in the build without sanitizers\n";
 
     VeltoAudioProcessor processor;
     juce::MidiBuffer midi;
