@@ -53,8 +53,16 @@ void BandFilterBank::store (BWB_Filter* left, BWB_Filter* right) const noexcept
 
 // Compiled twice, for AVX2 and for the baseline instruction set, and picked
 // when the library loads. Neither build contracts multiply-adds, so both give
-// the same bits.
-__attribute__ ((target_clones ("avx2", "default")))
+// the same bits. ThreadSanitizer instruments the resolver that picks the
+// clone, which runs during relocation before the sanitizer's runtime is up,
+// so its build keeps the baseline only.
+#if defined(__SANITIZE_THREAD__)
+ #define VELTO_BANK_CLONES
+#else
+ #define VELTO_BANK_CLONES __attribute__ ((target_clones ("avx2", "default")))
+#endif
+
+VELTO_BANK_CLONES
 void BandFilterBank::process (const float* inL, const float* inR, int numFrames, float* out, int outStride) noexcept
 {
     for (int n = 0; n < numFrames; ++n)
