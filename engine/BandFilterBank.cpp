@@ -69,13 +69,11 @@ void BandFilterBank::process (const float* inL, const float* inR, int numFrames,
     {
         const double xl = (double) inL[n];
         const double xr = (double) inR[n];
-        Vec x[numGroups] = {};
+        const Vec vl { xl, xl, xl, xl };
+        const Vec vr { xr, xr, xr, xr };
 
-        for (int g = 0; g < numGroups; ++g)
-        {
-            const double v = g < numGroups / 2 ? xl : xr;
-            x[g] = Vec { v, v, v, v };
-        }
+        static_assert (numGroups == 8, "four groups of left bands, then four of right bands");
+        Vec x[numGroups] { vl, vl, vl, vl, vr, vr, vr, vr };
 
         for (int s = 0; s < numSections; ++s)
         {
