@@ -3,6 +3,7 @@
 // The engine must stay consistent and produce finite audio throughout; the
 // ThreadSanitizer build of this test checks that nothing races.
 
+#include "EngineTestHelpers.h"
 #include "ParameterTable.h"
 #include "PluginProcessor.h"
 
@@ -15,18 +16,6 @@
 
 namespace
 {
-juce::MemoryBlock chunkOf (const std::vector<float>& values)
-{
-    juce::MemoryBlock chunk;
-    juce::MemoryOutputStream out (chunk, false);
-
-    for (auto v : values)
-        out.writeFloat (v);
-
-    out.flush();
-    return chunk;
-}
-
 // Stands in for the wrapper, which listens to every parameter change.
 struct CountingListener : juce::AudioProcessorListener
 {

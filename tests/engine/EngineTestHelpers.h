@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 inline std::unique_ptr<VeltoAudioProcessor> makeProcessor (double rate = 44100.0, int block = 512)
 {
@@ -38,6 +39,18 @@ inline std::array<float, NumParams> currentParams (VeltoAudioProcessor& p)
     for (int i = 0; i < NumParams; ++i)
         v[(size_t) i] = getParam (p, i);
     return v;
+}
+
+// An 80-byte state chunk (or any other length) holding the given values.
+inline juce::MemoryBlock chunkOf (const std::vector<float>& values)
+{
+    juce::MemoryBlock chunk;
+    {
+        juce::MemoryOutputStream out (chunk, false);
+        for (float v : values)
+            out.writeFloat (v);
+    }
+    return chunk;
 }
 
 inline bool sameBits (float a, float b)

@@ -8,17 +8,6 @@
 
 namespace
 {
-juce::MemoryBlock chunkOf (const std::vector<float>& values)
-{
-    juce::MemoryBlock b;
-    {
-        juce::MemoryOutputStream out (b, false);
-        for (float v : values)
-            out.writeFloat (v);
-    }
-    return b;
-}
-
 std::vector<float> floatsIn (const juce::MemoryBlock& b, size_t offset = 0)
 {
     std::vector<float> v;

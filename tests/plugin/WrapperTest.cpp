@@ -2,6 +2,7 @@
 // loads them, must present the processor faithfully and produce exactly the
 // samples that the engine produces when it is driven directly.
 
+#include "../engine/EngineTestHelpers.h"
 #include "HostedPlugin.h"
 #include "ParameterTable.h"
 #include "PluginProcessor.h"
@@ -25,18 +26,6 @@ juce::AudioProcessor::BusesLayout layoutWithInputs (int numInputs)
     layout.inputBuses.add (juce::AudioChannelSet::canonicalChannelSet (numInputs));
     layout.outputBuses.add (juce::AudioChannelSet::stereo());
     return layout;
-}
-
-juce::MemoryBlock chunkOf (const std::vector<float>& values)
-{
-    juce::MemoryBlock chunk;
-    juce::MemoryOutputStream out (chunk, false);
-
-    for (auto v : values)
-        out.writeFloat (v);
-
-    out.flush();
-    return chunk;
 }
 
 float chunkValue (const juce::MemoryBlock& chunk, int index)
