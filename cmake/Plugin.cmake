@@ -28,4 +28,11 @@ target_compile_definitions(Velto PUBLIC
     JucePlugin_LV2URI="${VELTO_LV2_URI}"
     JUCE_VST3_CAN_REPLACE_VST2=0)
 
+# Audio Unit hosts store automation and projects against the full 32-bit hash
+# of each parameter id. VST3 keeps JUCE's default of clearing the top bit,
+# because that format reserves the negative ids for hosts.
+if(TARGET Velto_AU)
+    target_compile_definitions(Velto_AU PRIVATE JUCE_USE_STUDIO_ONE_COMPATIBLE_PARAMETERS=0)
+endif()
+
 target_link_libraries(Velto PRIVATE velto_engine velto_juce)

@@ -29,8 +29,9 @@ bool BWB_Init (BWB_Filter& f, int order, double f1, double f2, double s)
 
     if (! ok)
     {
-        // Without its arrays the record behaves as a filter without sections.
-        f.n = 0;
+        // Nothing half-made is kept: the record is left without sections or
+        // arrays, and BWB_Free on it is harmless.
+        BWB_Free (f);
         return false;
     }
 

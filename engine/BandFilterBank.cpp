@@ -1,5 +1,8 @@
 #include "BandFilterBank.h"
 
+#include <memory>
+#include <new>
+
 namespace
 {
 const BWB_Filter& laneRecord (const BWB_Filter* left, const BWB_Filter* right, int lane) noexcept
@@ -7,6 +10,16 @@ const BWB_Filter& laneRecord (const BWB_Filter* left, const BWB_Filter* right, i
     return lane < NumBands ? left[lane] : right[lane - NumBands];
 }
 } // namespace
+
+BandFilterBank::BandFilterBank() noexcept
+{
+    static_assert (alignof (Section) == vecAlignment, "the vector code relies on aligned loads");
+
+    void* place = storage;
+    auto room = sizeof (storage);
+    place = std::align (vecAlignment, sizeof (Section) * numSections, place, room);
+    sections = new (place) Section[numSections] {};
+}
 
 void BandFilterBank::load (const BWB_Filter* left, const BWB_Filter* right) noexcept
 {
@@ -56,10 +69,22 @@ void BandFilterBank::store (BWB_Filter* left, BWB_Filter* right) const noexcept
 // the same bits. ThreadSanitizer instruments the resolver that picks the
 // clone, which runs during relocation before the sanitizer's runtime is up,
 // so its build keeps the baseline only.
+#if defined(__has_feature)
+ #if __has_feature(thread_sanitizer)
+  #define VELTO_BANK_UNDER_TSAN 1
+ #endif
+#endif
+
 #if defined(__SANITIZE_THREAD__)
- #define VELTO_BANK_CLONES
-#else
+ #define VELTO_BANK_UNDER_TSAN 1
+#endif
+
+// Function clones need x86-64 and an ELF loader (Linux); elsewhere the
+// compiler's own target is used.
+#if defined(__x86_64__) && defined(__ELF__) && ! defined(VELTO_BANK_UNDER_TSAN)
  #define VELTO_BANK_CLONES __attribute__ ((target_clones ("avx2", "default")))
+#else
+ #define VELTO_BANK_CLONES
 #endif
 
 VELTO_BANK_CLONES

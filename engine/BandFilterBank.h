@@ -3,6 +3,8 @@
 #include "BWB_Filter.h"
 #include "BandLayout.h"
 
+#include <cstddef>
+
 // Runs the 32 band filters (16 bands of each side, two fourth-order sections
 // each) side by side: every operation of a section is applied to all 32
 // filters at once, four lanes to a vector. Each lane performs exactly the
@@ -17,6 +19,10 @@ public:
     static constexpr int numLanes = 2 * NumBands;   // left bands, then right bands
     static constexpr int numSections = 2;
 
+    BandFilterBank() noexcept;
+    BandFilterBank (const BandFilterBank&) = delete;
+    BandFilterBank& operator= (const BandFilterBank&) = delete;
+
     // Every record must have exactly two sections (order 8).
     void load (const BWB_Filter* left, const BWB_Filter* right) noexcept;
     void store (BWB_Filter* left, BWB_Filter* right) const noexcept;
@@ -28,7 +34,10 @@ public:
 private:
     static constexpr int numGroups = numLanes / 4;
 
-    typedef double Vec __attribute__ ((vector_size (32)));
+    // Four doubles on a 32-byte boundary, whichever instruction set the
+    // including code is compiled for (without AVX the default would be 16).
+    static constexpr size_t vecAlignment = 32;
+    typedef double Vec __attribute__ ((vector_size (32), aligned (vecAlignment)));
 
     struct Section
     {
@@ -36,5 +45,8 @@ private:
         Vec w1[numGroups], w2[numGroups], w3[numGroups], w4[numGroups];
     };
 
-    Section sections[numSections];
+    // The sections live on a 32-byte boundary inside the bank's own storage,
+    // so the object that holds the bank needs no over-aligned allocation.
+    unsigned char storage[sizeof (Section) * numSections + vecAlignment];
+    Section* sections;
 };

@@ -57,10 +57,24 @@ VeltoAudioProcessor::VeltoAudioProcessor()
         addParameter (p);
     }
 
-    initDSP();
+    try
+    {
+        initDSP();
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The destructor will not run: release the filters designed so far.
+        freeFilters();
+        throw;
+    }
 }
 
 VeltoAudioProcessor::~VeltoAudioProcessor()
+{
+    freeFilters();
+}
+
+void VeltoAudioProcessor::freeFilters() noexcept
 {
     for (int i = 0; i < NumBands; ++i)
     {
@@ -235,9 +249,12 @@ void VeltoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::
 
     const double rate = getSampleRate();
 
-    // A rate that is not a positive number is not a rate: the filters keep
-    // the design they have until a real one arrives.
-    if (rate != storedSampleRate && rate > 0.0 && std::isfinite (rate))
+    // A rate that is not a positive number (also once it is narrowed to the
+    // float the filters are designed with) is not a rate: the engine keeps
+    // its rate and design until a real one arrives.
+    const bool rateIsUsable = rate > 0.0 && rate < 1.0e38 && (float) rate > 0.0f;
+
+    if (rate != storedSampleRate && rateIsUsable)
     {
         storedSampleRate = rate;
         handleNewSamplerate ((float) rate);
@@ -249,9 +266,11 @@ void VeltoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::
     const int numOut = getTotalNumOutputChannels();
     const int numSamples = buffer.getNumSamples();
 
-    for (int ch = numIn; ch < numOut; ++ch)
+    for (int ch = numIn; ch < juce::jmin (numOut, buffer.getNumChannels()); ++ch)
         buffer.clear (ch, 0, numSamples);
 
+    // The output is always stereo; a host that hands over fewer channels
+    // gets its buffer back untouched.
     if (buffer.getNumChannels() < 2)
         return;
 

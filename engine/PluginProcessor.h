@@ -44,7 +44,6 @@ public:
     void setStateInformation (const void* data, int sizeInBytes) override;
 
     // Engine steps, public so that tests can drive them one at a time.
-    void initDSP();
     void handleNewSamplerate (float newRate);
     void updateBandParameters();
 
@@ -65,13 +64,15 @@ public:
 
 private:
     float param (int index) const noexcept { return params[(size_t) index]->get(); }
-    void designBands (double sampleRate, double topUpperEdge, bool clearState);
+    // Initial per-band values and the first filter design; once, from the constructor.
+    void initDSP();
+    void freeFilters() noexcept;
 
     std::vector<PlainFloatParameter*> params;
 
-    BWB_Filter filtersL[NumBands];
+    BWB_Filter filtersL[NumBands] {};
     DelayLine delaysL[NumBands];
-    BWB_Filter filtersR[NumBands];
+    BWB_Filter filtersR[NumBands] {};
     DelayLine delaysR[NumBands];
     DelayLine dryDelayL, dryDelayR;
 
@@ -92,11 +93,11 @@ private:
     // most chunkSize frames: each stage handles a whole stretch at a time.
     static constexpr int chunkSize = 256;
     BandFilterBank bank;
-    alignas (32) float filtered[BandFilterBank::numLanes * chunkSize];
-    alignas (32) float delayed[BandFilterBank::numLanes * chunkSize];
-    alignas (32) float inputL[chunkSize], inputR[chunkSize];
-    alignas (32) float wetL[chunkSize], wetR[chunkSize];
-    alignas (32) float dryL[chunkSize], dryR[chunkSize];
+    float filtered[BandFilterBank::numLanes * chunkSize];
+    float delayed[BandFilterBank::numLanes * chunkSize];
+    float inputL[chunkSize], inputR[chunkSize];
+    float wetL[chunkSize], wetR[chunkSize];
+    float dryL[chunkSize], dryR[chunkSize];
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VeltoAudioProcessor)
 };

@@ -246,17 +246,36 @@ TEST (BandEngine, EdgesAt44100AndAboveAreThePlainOnes)
     }
 }
 
-TEST (BandEngine, NonPositiveSampleRateKeepsTheCurrentDesign)
+TEST (BandEngine, UnusableSampleRatesKeepTheCurrentDesign)
 {
-    auto p = makeProcessor (0.0);
-    juce::AudioBuffer<float> b (2, 64);
-    juce::Random r (1);
-    fillNoise (b, r);
-    runBlock (*p, b);
+    for (double rate : { 0.0, -48000.0, 1.0e-300, std::nan (""), HUGE_VAL })
+    {
+        auto p = makeProcessor (rate);
+        juce::AudioBuffer<float> b (2, 64);
+        juce::Random r (1);
+        fillNoise (b, r);
+        runBlock (*p, b);
 
-    EXPECT_EQ (p->getStoredSampleRate(), 44100.0);
-    for (int n = 0; n < 64; ++n)
-        EXPECT_TRUE (std::isfinite (b.getSample (0, n)));
+        EXPECT_EQ (p->getStoredSampleRate(), 44100.0) << rate;
+        EXPECT_EQ (p->getBandUpperEdge (15), 20000.0) << rate;
+        for (int n = 0; n < 64; ++n)
+            ASSERT_TRUE (std::isfinite (b.getSample (0, n))) << rate;
+    }
+}
+
+TEST (BandEngine, BufferWithFewerThanTwoChannelsIsLeftAlone)
+{
+    auto p = makeProcessor();
+    juce::AudioProcessor::BusesLayout mono;
+    mono.inputBuses.add (juce::AudioChannelSet::mono());
+    mono.outputBuses.add (juce::AudioChannelSet::stereo());
+    ASSERT_TRUE (p->setBusesLayout (mono));
+
+    juce::AudioBuffer<float> one (1, 32);
+    one.clear();
+    one.setSample (0, 3, 0.5f);
+    runBlock (*p, one);
+    EXPECT_EQ (one.getSample (0, 3), 0.5f);
 }
 
 TEST (BandEngine, SilenceAfterNoiseLeavesNoDenormals)

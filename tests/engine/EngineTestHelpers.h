@@ -16,14 +16,19 @@ inline std::unique_ptr<VeltoAudioProcessor> makeProcessor (double rate = 44100.0
     return p;
 }
 
+inline juce::AudioProcessorParameter& paramAt (VeltoAudioProcessor& p, int index)
+{
+    return *p.getParameters().getUnchecked (index);
+}
+
 inline void setParam (VeltoAudioProcessor& p, int index, float value)
 {
-    p.getParameters()[index]->setValue (value);
+    paramAt (p, index).setValue (value);
 }
 
 inline float getParam (VeltoAudioProcessor& p, int index)
 {
-    return p.getParameters()[index]->getValue();
+    return paramAt (p, index).getValue();
 }
 
 inline void runBlock (VeltoAudioProcessor& p, juce::AudioBuffer<float>& buffer)
