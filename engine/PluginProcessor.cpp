@@ -194,6 +194,11 @@ void VeltoAudioProcessor::handleNewSamplerate (float newRate)
 
 void VeltoAudioProcessor::updateBandParameters()
 {
+    // One reading of the spreads serves every band of the block.
+    const float sL = param (ParamSpreadLow);
+    const float sM = param (ParamSpreadMid);
+    const float sH = param (ParamSpreadHigh);
+
     for (int i = 0; i < NumBands; ++i)
     {
         const float v = param (i);
@@ -202,10 +207,6 @@ void VeltoAudioProcessor::updateBandParameters()
 
         delaySecondsL[i] = odd ? d : 0.0;
         delaySecondsR[i] = odd ? 0.0 : d;
-
-        const float sL = param (ParamSpreadLow);
-        const float sM = param (ParamSpreadMid);
-        const float sH = param (ParamSpreadHigh);
 
         float spread = (sM * FactorMapMid[i] + sL * FactorMapLow[i]) + sH * FactorMapHigh[i];
 

@@ -63,11 +63,7 @@ juce::AudioBuffer<float> makeInput (int numSamples, juce::int64 seed)
 {
     juce::AudioBuffer<float> buffer (2, numSamples);
     juce::Random random (seed);
-
-    for (int ch = 0; ch < 2; ++ch)
-        for (int n = 0; n < numSamples; ++n)
-            buffer.setSample (ch, n, random.nextFloat() - 0.5f);
-
+    fillNoise (buffer, random);
     return buffer;
 }
 
