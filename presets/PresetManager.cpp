@@ -84,6 +84,18 @@ namespace
 
         return makeStep (categories, category, preset - 1);
     }
+
+    void stepTo (PresetManager& m, Step step)
+    {
+        if (! step.exists)
+            return;
+
+        // Stored first so that the preset list selects the new row.
+        m.currentCategory = step.category;
+        m.currentPreset = step.preset;
+        m.setCategory (step.category);
+        m.setPreset (step.preset);
+    }
 }
 
 //==============================================================================
@@ -180,7 +192,7 @@ int PresetManager::addCategory (juce::String name)
     return (int) categories.size() - 1;
 }
 
-void PresetManager::addPreset (juce::String name, int category, float* values, int count)
+void PresetManager::addPreset (juce::String name, int category, const float* values, int count)
 {
     if (category < 0 || category >= (int) categories.size())
         return;
@@ -263,29 +275,12 @@ void PresetManager::setPreset (int index)
 
 void PresetManager::selectNextPreset()
 {
-    const auto step = nextStep (categories, currentCategory, currentPreset);
-
-    if (! step.exists)
-        return;
-
-    // Stored first so that the preset list selects the new row.
-    currentCategory = step.category;
-    currentPreset = step.preset;
-    setCategory (step.category);
-    setPreset (step.preset);
+    stepTo (*this, nextStep (categories, currentCategory, currentPreset));
 }
 
 void PresetManager::selectPrevPreset()
 {
-    const auto step = prevStep (categories, currentCategory, currentPreset);
-
-    if (! step.exists)
-        return;
-
-    currentCategory = step.category;
-    currentPreset = step.preset;
-    setCategory (step.category);
-    setPreset (step.preset);
+    stepTo (*this, prevStep (categories, currentCategory, currentPreset));
 }
 
 void PresetManager::updateCanSetPreset()
@@ -306,7 +301,7 @@ bool PresetManager::hasPresetNamed (juce::String name)
     return std::any_of (presets.begin(), presets.end(), [&] (const Preset& p) { return p.name == name; });
 }
 
-void PresetManager::writeUserPreset (juce::String name, float* values, int count)
+void PresetManager::writeUserPreset (juce::String name, const float* values, int count)
 {
     if (userCategory < 0 || userCategory >= (int) categories.size())
         return;

@@ -28,7 +28,7 @@ inline void addFactoryPresets (PresetManager& m)
 
     for (int i = 0; i < FactoryPresetCount; ++i)
         m.addPreset (FactoryPresetNames[i], category,
-                     const_cast<float*> (FactoryPresetData[i]), FactoryPresetValueCount);
+                     FactoryPresetData[i], FactoryPresetValueCount);
 }
 
 class EditorHost : public juce::Component, public PresetManagerDelegate
