@@ -48,7 +48,8 @@ namespace
     }
 
     // Where a press of ">" or "<" leads; `exists` is false where no preset
-    // is there, so the button must stay disabled.
+    // is there, so the button must stay disabled. A removed current preset
+    // leaves -1 inside its category: the place just before its first preset.
     struct Step
     {
         int category = -1;
@@ -66,8 +67,6 @@ namespace
         if (category == -1 && preset == -1)
             return makeStep (categories, 0, 0);
 
-        // A removed current preset leaves -1 inside its category, which
-        // counts as the place before that category's first preset.
         if (preset == presetCount (categories, category) - 1)
             return makeStep (categories, category + 1, 0);
 
