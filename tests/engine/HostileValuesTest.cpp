@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace
@@ -52,10 +53,7 @@ TEST (HostileValues, SpreadOrMixBeyondAThousandSoundsAsAThousandAndNonNumbersAsZ
                 give (*hostile, c[0]);
                 give (*bounded, c[1]);
 
-                if (! restore)
-                {
-                    EXPECT_TRUE (sameBits (getParam (*hostile, index), c[0]));
-                }
+                EXPECT_TRUE (restore || sameBits (getParam (*hostile, index), c[0]));
 
                 // The last block, after the value returns to an ordinary one,
                 // shows that the mix ramp carries nothing of the hostile value.
@@ -73,9 +71,8 @@ TEST (HostileValues, SpreadOrMixBeyondAThousandSoundsAsAThousandAndNonNumbersAsZ
                     runBlock (*bounded, b);
                     ASSERT_TRUE (allFinite (a));
 
-                    for (int n = 0; n < 300; ++n)
-                        ASSERT_TRUE (sameBits (a.getSample (0, n), b.getSample (0, n)) && sameBits (a.getSample (1, n), b.getSample (1, n)))
-                            << "block " << block << " sample " << n;
+                    for (int ch = 0; ch < 2; ++ch)
+                        ASSERT_EQ (std::memcmp (a.getReadPointer (ch), b.getReadPointer (ch), 300 * sizeof (float)), 0) << "block " << block;
                 }
             }
 }
