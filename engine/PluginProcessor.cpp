@@ -32,6 +32,19 @@ int delayTargetFor (double seconds, double sampleRate) noexcept
     return (int) samples;
 }
 
+// Spreads and the mix are stored exactly as written, but the engine reads
+// them within +-1000, and a value that is not a finite number as 0, as a
+// restore takes it. Every value within +-1000 sounds as stored; beyond it no
+// stored value can overflow a band gain or the crossfade: a band's spread
+// stays above -8.2 * 1000 (weights 0.2 + 8.0 of band 8), so no gain exceeds
+// 1.707 * 8200 + 1, and the mix ramp stays finite.
+constexpr float readLimit = 1000.0f;
+
+float readBounded (float stored) noexcept
+{
+    return std::isfinite (stored) ? juce::jlimit (-readLimit, readLimit, stored) : 0.0f;
+}
+
 float mixGain (float factor) noexcept
 {
     return std::sin ((float) ((double) factor * pi * 0.5));
@@ -150,7 +163,7 @@ void VeltoAudioProcessor::setStateInformation (const void* data, int sizeInBytes
     // The restored values replace the engine's per-band state under the
     // callback lock, so a block in progress never sees half of them.
     const juce::ScopedLock lock (getCallbackLock());
-    currentMix = param (ParamMix);
+    currentMix = readBounded (param (ParamMix));
     updateBandParameters();
 }
 
@@ -195,9 +208,9 @@ void VeltoAudioProcessor::handleNewSamplerate (float newRate)
 void VeltoAudioProcessor::updateBandParameters()
 {
     // One reading of the spreads serves every band of the block.
-    const float sL = param (ParamSpreadLow);
-    const float sM = param (ParamSpreadMid);
-    const float sH = param (ParamSpreadHigh);
+    const float sL = readBounded (param (ParamSpreadLow));
+    const float sM = readBounded (param (ParamSpreadMid));
+    const float sH = readBounded (param (ParamSpreadHigh));
 
     for (int i = 0; i < NumBands; ++i)
     {
@@ -282,7 +295,7 @@ void VeltoAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::
         return;
 
     const float m0 = currentMix;
-    const float target = param (ParamMix);
+    const float target = readBounded (param (ParamMix));
     const float step = target == m0 ? 0.0f : (target - m0) / (float) numSamples;
 
     bank.load (filtersL, filtersR);

@@ -16,6 +16,8 @@ PACKAGES=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri lilv-utils
+    # the state fuzzer (scripts/fuzz.sh): clang with libFuzzer
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

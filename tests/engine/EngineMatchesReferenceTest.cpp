@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace
 {
 // Drives the processor and the plain model with the same parameters, blocks
 // and rates and demands identical output bits.
-void compareRun (bool stereoIn, unsigned seed)
+void compareRun (bool stereoIn, unsigned seed, bool hostile = false)
 {
+    const float hostileValues[] = { std::numeric_limits<float>::lowest(), std::numeric_limits<float>::max(), -1.0e30f,
+                                    1000.5f, -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN() };
+
     auto p = makeProcessor();
 
     if (! stereoIn)
@@ -33,6 +38,8 @@ void compareRun (bool stereoIn, unsigned seed)
                 float v = r.nextFloat();
                 if (r.nextInt (10) == 0)
                     v = v * 3.0f - 1.0f;
+                if (hostile && r.nextInt (4) == 0)
+                    v = hostileValues[r.nextInt (juce::numElementsInArray (hostileValues))];
                 setParam (*p, i, v);
                 ref.params[(size_t) i] = v;
             }
@@ -82,4 +89,9 @@ TEST (EngineMatchesReference, StereoInputBitForBit)
 TEST (EngineMatchesReference, MonoInputFeedsBothSidesBitForBit)
 {
     compareRun (false, 4321);
+}
+
+TEST (EngineMatchesReference, HostileValuesBitForBit)
+{
+    compareRun (true, 9876, true);
 }

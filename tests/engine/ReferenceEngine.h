@@ -73,7 +73,7 @@ public:
             const double d = (double) (params[(size_t) i] * 0.04f);
             secL[i] = (i % 2 == 1) ? d : 0.0;
             secR[i] = (i % 2 == 1) ? 0.0 : d;
-            float s = (params[17] * FactorMapMid[i] + params[16] * FactorMapLow[i]) + params[18] * FactorMapHigh[i];
+            float s = (bounded (params[17]) * FactorMapMid[i] + bounded (params[16]) * FactorMapLow[i]) + bounded (params[18]) * FactorMapHigh[i];
             if (s > 1.0f)
                 s = 1.0f;
             pan[i] = (i % 2 == 1) ? (1.0f - s) * 0.5f : s * 0.5f + 0.5f;
@@ -116,7 +116,7 @@ public:
     void restore (const std::array<float, NumParams>& values)
     {
         params = values;
-        mix = params[19];
+        mix = bounded (params[19]);
         update();
     }
 
@@ -128,7 +128,7 @@ public:
         if (numSamples < 1)
             return;
         const float m0 = mix;
-        const float target = params[19];
+        const float target = bounded (params[19]);
         const float step = target == m0 ? 0.0f : (target - m0) / (float) numSamples;
         for (int n = 0; n < numSamples; ++n)
         {
@@ -158,6 +158,12 @@ public:
     float mix = 1.0f;
 
 private:
+    // Spreads and mix are read within +-1000, and as 0 when not finite.
+    static float bounded (float v)
+    {
+        return std::isfinite (v) ? juce::jlimit (-1000.0f, 1000.0f, v) : 0.0f;
+    }
+
     static int32_t clampTarget (double v)
     {
         if (! (v >= 1.0))

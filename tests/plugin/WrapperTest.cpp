@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace
@@ -393,6 +395,35 @@ TEST_P (Lv2Wrapper, RestoredValueAboveOneIsKept)
     hosted->restoreChunk (chunkOf (values));
 
     EXPECT_EQ (chunkDifferences (hosted->readChunk(), chunkOf (values)), "");
+}
+
+// Through LV2 a restored state keeps any finite float, and a NaN written by
+// the host reaches the plug-in unchanged: the output must stay finite.
+TEST_P (Lv2Wrapper, LowestFloatOrNaNParameterStillGivesFiniteOutput)
+{
+    auto hosted = load();
+    ASSERT_NE (hosted, nullptr);
+    hosted->instance().prepareToPlay (44100.0, 512);
+
+    std::vector<float> values (DefalutParams, DefalutParams + NumParams);
+    values[ParamSpreadLow] = values[ParamSpreadMid] = values[ParamSpreadHigh] = values[ParamMix] = std::numeric_limits<float>::lowest();
+    hosted->restoreChunk (chunkOf (values));
+    EXPECT_EQ (chunkDifferences (hosted->readChunk(), chunkOf (values)), "");
+
+    for (int block = 0; block < 4; ++block)
+    {
+        if (block == 2)
+            hosted->findParameter ("Mix")->setValue (std::numeric_limits<float>::quiet_NaN());
+
+        auto buffer = makeInput (512, 10 + block);
+        processHosted (*hosted, buffer);
+
+        for (int ch = 0; ch < 2; ++ch)
+            for (int n = 0; n < 512; ++n)
+                ASSERT_TRUE (std::isfinite (buffer.getSample (ch, n))) << "block " << block << ", channel " << ch << ", sample " << n;
+    }
+
+    EXPECT_TRUE (std::isnan (chunkValue (hosted->readChunk(), ParamMix)));
 }
 
 TEST_P (Vst3Wrapper, OffersOneAndTwoInputsToTwoOutputs)
