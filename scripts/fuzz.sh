@@ -9,7 +9,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="$ROOT/build-fuzz"
 
-"$ROOT/scripts/setup.sh"
+# clang with libFuzzer is needed here only, not for the everyday build.
+"$ROOT/scripts/setup.sh" clang-14 libclang-rt-14-dev
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
     -DVELTO_FUZZ=ON -DVELTO_SANITIZE=address \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything Velto needs to build and test on Debian 12, as root or
 # through sudo. Safe to run again: apt-get skips what is already there.
+# Extra arguments are further packages to install.
 set -euo pipefail
 
 SUDO=""
@@ -16,9 +17,9 @@ PACKAGES=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri lilv-utils
-    # the state fuzzer (scripts/fuzz.sh): clang with libFuzzer
-    clang-14 libclang-rt-14-dev
 )
+# Callers that need more (the fuzzer's clang) name the packages as arguments.
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do
