@@ -8,14 +8,13 @@ TEST (EditorLifetimeTest, WindowsOfSeveralInstancesShareTheTextRendererUntilTheL
     for (int round = 0; round < 3; ++round)
     {
         VeltoAudioProcessor first, second;
-        auto a = std::unique_ptr<juce::AudioProcessorEditor> (first.createEditor());
+        std::unique_ptr<juce::AudioProcessorEditor> a (first.createEditor());
         auto* shared = FontManager::getInstance();
-        ASSERT_NE (shared, nullptr);
-        auto b = std::unique_ptr<juce::AudioProcessorEditor> (second.createEditor());
+        std::unique_ptr<juce::AudioProcessorEditor> b (second.createEditor());
         EXPECT_EQ (FontManager::getInstance(), shared);
 
         a.reset();
-        EXPECT_EQ (FontManager::getInstance(), shared);
+        ASSERT_EQ (FontManager::getInstance(), shared);
 
         // The open window still renders its text after the other closed.
         auto& open = dynamic_cast<VeltoAudioProcessorEditor&> (*b);

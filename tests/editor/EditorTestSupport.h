@@ -16,56 +16,22 @@
 namespace editortest
 {
 
-// Without a window manager some atoms a window asks for do not exist; Xlib's
-// default handler would end the test binary over them.
-inline void tolerateXErrors()
-{
-    XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });
-}
-
 // Everything the processor tells the host, in order.
 struct HostRecorder : public juce::AudioProcessorListener
 {
-    void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override
-    {
-        events.push_back ("value " + std::to_string (index));
-        values.push_back (value);
-    }
-
-    void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override
-    {
-        events.push_back ("begin " + std::to_string (index));
-    }
-
-    void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override
-    {
-        events.push_back ("end " + std::to_string (index));
-    }
-
+    void audioProcessorParameterChanged (juce::AudioProcessor*, int i, float) override { add ("value", i); }
+    void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int i) override { add ("begin", i); }
+    void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int i) override { add ("end", i); }
     void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
 
-    int count (const std::string& kind) const
-    {
-        int n = 0;
-        for (const auto& e : events)
-            n += e.rfind (kind + " ", 0) == 0 ? 1 : 0;
-        return n;
-    }
+    void add (const char* kind, int index) { events.push_back (kind + (" " + std::to_string (index))); }
 
     std::vector<std::string> events;
-    std::vector<float> values;
 };
 
 // Counts the repaint requests of the component it is installed on.
 struct RepaintCounter : public juce::CachedComponentImage
 {
-    static RepaintCounter& installOn (juce::Component& c)
-    {
-        auto* counter = new RepaintCounter();
-        c.setCachedComponentImage (counter);
-        return *counter;
-    }
-
     void paint (juce::Graphics&) override {}
     bool invalidateAll() override { ++count; return true; }
     bool invalidate (const juce::Rectangle<int>&) override { ++count; return true; }
@@ -74,37 +40,31 @@ struct RepaintCounter : public juce::CachedComponentImage
     int count = 0;
 };
 
-// A processor with its editor; the recorder hears only what happens after
-// the editor is open.
+// A processor with its editor; the recorder hears what happens after the
+// editor opened.
 struct EditorFixture
 {
-    EditorFixture()
-        : editor (std::make_unique<VeltoAudioProcessorEditor> (processor))
-    {
-        processor.addListener (&host);
-    }
-
-    ~EditorFixture()
-    {
-        processor.removeListener (&host);
-    }
+    EditorFixture() { processor.addListener (&host); }
+    ~EditorFixture() { processor.removeListener (&host); }
 
     juce::AudioProcessorParameter& param (int id) { return *processor.getParameters().getUnchecked (id); }
 
     VeltoAudioProcessor processor;
-    std::unique_ptr<VeltoAudioProcessorEditor> editor;
+    std::unique_ptr<VeltoAudioProcessorEditor> editor { std::make_unique<VeltoAudioProcessorEditor> (processor) };
     HostRecorder host;
 };
 
 // Puts the component in a window of its own and sends it mouse input
-// through that window's peer. Times advance a second per press, so no two
-// presses make a double-click.
+// through that window's peer. Presses lie a second apart, so no two make a
+// double-click.
 class DesktopWindow
 {
 public:
     explicit DesktopWindow (juce::Component& c) : component (c)
     {
-        tolerateXErrors();
+        // Without a window manager some atoms a window asks for do not
+        // exist; Xlib's default handler would end the test over them.
+        XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });
         component.addToDesktop (0);
         component.setVisible (true);
     }
@@ -113,11 +73,10 @@ public:
 
     void move (juce::Component& target, juce::Point<int> p, juce::ModifierKeys mods = {})
     {
-        const auto inWindow = component.getLocalPoint (&target, p).toFloat();
-        component.getPeer()->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inWindow, mods,
+        component.getPeer()->handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse,
+                                               component.getLocalPoint (&target, p).toFloat(), mods,
                                                juce::MouseInputSource::defaultPressure,
-                                               juce::MouseInputSource::defaultOrientation, time);
-        time += 10;
+                                               juce::MouseInputSource::defaultOrientation, time += 10);
     }
 
     void press (juce::Component& target, juce::Point<int> p)
@@ -128,13 +87,6 @@ public:
     }
 
     void dragTo (juce::Component& target, juce::Point<int> p) { move (target, p, juce::ModifierKeys::leftButtonModifier); }
-    void release (juce::Component& target, juce::Point<int> p) { move (target, p); }
-
-    void click (juce::Component& target, juce::Point<int> p)
-    {
-        press (target, p);
-        release (target, p);
-    }
 
 private:
     juce::Component& component;
