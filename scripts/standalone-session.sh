@@ -1,0 +1,138 @@
+# Sourced, not run: the standalone Velto on a private X display with a
+# private home, driven and watched through the X server. Used by the
+# end-to-end test of the standalone and by scripts/idle-cpu.sh.
+#
+#   velto_session_start APP   display, home, app; sets WIN and the editor's
+#                             screen position EDITOR_X, EDITOR_Y
+#   velto_grab FILE.png       the app's window as the X server shows it
+#   velto_click X Y           a left click at editor coordinates
+#   velto_session_stop        ends whatever is still running, removes the home
+#
+# Every wait is bounded; a failed step prints why and returns non-zero.
+
+VELTO_EDITOR_W=1000
+VELTO_EDITOR_H=320
+
+velto_fail() { echo "standalone session: $*" >&2; return 1; }
+
+velto_session_start()
+{
+    local app="$1" i
+    VELTO_SESSION="$(mktemp -d)"
+    VELTO_APP_PID=""
+    VELTO_XVFB_PID=""
+
+    # The server picks a free display itself, so sessions running side by
+    # side (parallel tests) never race for a number.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$VELTO_SESSION/display" >"$VELTO_SESSION/xvfb.log" 2>&1 &
+    VELTO_XVFB_PID=$!
+
+    for i in $(seq 100); do
+        [ -s "$VELTO_SESSION/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$VELTO_SESSION/display" ] || { cat "$VELTO_SESSION/xvfb.log" >&2; velto_fail "Xvfb did not start"; return 1; }
+    export DISPLAY=":$(head -n 1 "$VELTO_SESSION/display")"
+
+    # The app keeps its settings (and the plug-in's state) under the home.
+    export HOME="$VELTO_SESSION/home"
+    export XDG_CONFIG_HOME="$HOME/.config"
+    mkdir -p "$XDG_CONFIG_HOME"
+    VELTO_SETTINGS="$HOME/.config/Velto.settings"
+
+    "$app" >"$VELTO_SESSION/app.log" 2>&1 &
+    VELTO_APP_PID=$!
+
+    WIN="$(timeout 30 xdotool search --sync --onlyvisible --name '^Velto$' | head -n 1)" || true
+    [ -n "$WIN" ] || { cat "$VELTO_SESSION/app.log" >&2; velto_fail "no Velto window within 30 s"; return 1; }
+
+    local X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    VELTO_WIN_X=$X VELTO_WIN_Y=$Y VELTO_WIN_W=$WIDTH VELTO_WIN_H=$HEIGHT
+
+    # JUCE's window puts a border of equal width on every side, its title bar
+    # and, for an effect with inputs, a notice about muted input above the
+    # editor; the editor fills the rest, so it sits at the bottom.
+    VELTO_BORDER=$(( (VELTO_WIN_W - VELTO_EDITOR_W) / 2 ))
+    EDITOR_X=$(( VELTO_WIN_X + VELTO_BORDER ))
+    EDITOR_Y=$(( VELTO_WIN_Y + VELTO_WIN_H - VELTO_BORDER - VELTO_EDITOR_H ))
+    [ "$VELTO_BORDER" -ge 0 ] && [ "$EDITOR_Y" -ge "$VELTO_WIN_Y" ] \
+        || { velto_fail "window ${VELTO_WIN_W}x${VELTO_WIN_H} cannot hold a ${VELTO_EDITOR_W}x${VELTO_EDITOR_H} editor"; return 1; }
+}
+
+# Hex colour of the pixel at editor coordinates (x, y), e.g. 333333.
+velto_pixel()
+{
+    xwd -root -silent \
+        | convert xwd:- -format "%[hex:p{$(( EDITOR_X + $1 )),$(( EDITOR_Y + $2 ))}]" info: 2>/dev/null | cut -c1-6
+}
+
+# Signature of an area of the editor (x, y, w, h), to see when it changes.
+velto_area_signature()
+{
+    xwd -root -silent \
+        | convert xwd:- -crop "$3x$4+$(( EDITOR_X + $1 ))+$(( EDITOR_Y + $2 ))" +repage -format '%#' info: 2>/dev/null
+}
+
+# Waits until the pixel at editor coordinates (x, y) has the colour, e.g.
+# until the editor is painted.
+velto_wait_for_pixel()
+{
+    local want="$3" i seen=""
+    for i in $(seq 150); do
+        seen="$(velto_pixel "$1" "$2")"
+        [ "$seen" = "$want" ] && return 0
+        sleep 0.2
+    done
+    velto_fail "pixel ($1, $2) of the editor is $seen, not $want, after 30 s"
+}
+
+# Waits until an area of the editor (x, y, w, h) differs from the signature.
+velto_wait_for_change()
+{
+    local i
+    for i in $(seq 100); do
+        [ "$(velto_area_signature "$1" "$2" "$3" "$4")" != "$5" ] && return 0
+        sleep 0.1
+    done
+    velto_fail "editor area ($1, $2, $3, $4) did not change within 10 s"
+}
+
+velto_click()
+{
+    xdotool mousemove --sync $(( EDITOR_X + $1 )) $(( EDITOR_Y + $2 )) click 1
+}
+
+velto_grab()
+{
+    xwd -root -silent \
+        | convert xwd:- -crop "${VELTO_WIN_W}x${VELTO_WIN_H}+${VELTO_WIN_X}+${VELTO_WIN_Y}" +repage "$1"
+}
+
+# Closes the app as a user does, with the close button at the right end of
+# JUCE's title bar, so it saves its state; waits for it to end.
+velto_close_app()
+{
+    local i
+    xdotool mousemove --sync $(( VELTO_WIN_X + VELTO_WIN_W - VELTO_BORDER - 16 )) \
+                             $(( VELTO_WIN_Y + VELTO_BORDER + 10 )) click 1
+    for i in $(seq 200); do
+        kill -0 "$VELTO_APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$VELTO_APP_PID" 2>/dev/null && { velto_fail "the app did not quit within 20 s of its close button"; return 1; }
+    local status=0
+    wait "$VELTO_APP_PID" || status=$?
+    VELTO_APP_PID=""
+    [ "$status" -eq 0 ] || { cat "$VELTO_SESSION/app.log" >&2; velto_fail "the app exited with status $status"; return 1; }
+}
+
+velto_session_stop()
+{
+    [ -n "${VELTO_APP_PID:-}" ] && kill "$VELTO_APP_PID" 2>/dev/null && wait "$VELTO_APP_PID" 2>/dev/null
+    [ -n "${VELTO_XVFB_PID:-}" ] && kill "$VELTO_XVFB_PID" 2>/dev/null && wait "$VELTO_XVFB_PID" 2>/dev/null
+    [ -n "${VELTO_SESSION:-}" ] && rm -rf "$VELTO_SESSION"
+    VELTO_APP_PID="" VELTO_XVFB_PID="" VELTO_SESSION=""
+    return 0
+}
