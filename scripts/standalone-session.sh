@@ -2,6 +2,7 @@
 # private home, driven and watched through the X server. Used by the
 # end-to-end test of the standalone and by scripts/idle-cpu.sh.
 #
+#   velto_start_display WxH   a private X display of that size; sets DISPLAY
 #   velto_session_start APP   display, home, app; sets WIN and the editor's
 #                             screen position EDITOR_X, EDITOR_Y
 #   velto_grab FILE.png       the app's window as the X server shows it
@@ -15,16 +16,15 @@ VELTO_EDITOR_H=320
 
 velto_fail() { echo "standalone session: $*" >&2; return 1; }
 
-velto_session_start()
+velto_start_display()
 {
-    local app="$1" i
+    local i
     VELTO_SESSION="$(mktemp -d)"
     VELTO_APP_PID=""
-    VELTO_XVFB_PID=""
 
     # The server picks a free display itself, so sessions running side by
     # side (parallel tests) never race for a number.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp \
         3>"$VELTO_SESSION/display" >"$VELTO_SESSION/xvfb.log" 2>&1 &
     VELTO_XVFB_PID=$!
 
@@ -34,6 +34,12 @@ velto_session_start()
     done
     [ -s "$VELTO_SESSION/display" ] || { cat "$VELTO_SESSION/xvfb.log" >&2; velto_fail "Xvfb did not start"; return 1; }
     export DISPLAY=":$(head -n 1 "$VELTO_SESSION/display")"
+}
+
+velto_session_start()
+{
+    local app="$1"
+    velto_start_display 1280x1024 || return 1
 
     # The app keeps its settings (and the plug-in's state) under the home.
     export HOME="$VELTO_SESSION/home"
