@@ -110,11 +110,6 @@ double VeltoAudioProcessor::getTailLengthSeconds() const { return 0.0; }
 bool VeltoAudioProcessor::acceptsMidi() const { return false; }
 bool VeltoAudioProcessor::producesMidi() const { return false; }
 
-juce::AudioProcessorEditor* VeltoAudioProcessor::createEditor()
-{
-    return new juce::GenericAudioProcessorEditor (*this);
-}
-
 bool VeltoAudioProcessor::hasEditor() const { return true; }
 
 int VeltoAudioProcessor::getNumPrograms() { return 1; }

@@ -53,6 +53,10 @@ void JSKnob::resized()
 
 void JSKnob::paintBackground()
 {
+    // Public, so it may be called before the first layout made the cache.
+    if (background == nullptr)
+        return;
+
     juce::Graphics g (*background);
     const int w = background->getWidth();
     const int h = background->getHeight();

@@ -48,6 +48,10 @@ void JSSlider::resized()
 
 void JSSlider::paintBackground()
 {
+    // Public, so it may be called before the first layout made the cache.
+    if (background == nullptr)
+        return;
+
     juce::Graphics g (*background);
     const int w = background->getWidth();
     const int h = background->getHeight();

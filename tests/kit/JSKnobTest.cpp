@@ -208,3 +208,10 @@ TEST_F (JSKnobTest, TinySizesRenderWithoutFaulting)
 
     SUCCEED();
 }
+
+TEST_F (JSKnobTest, RenderingTheCacheBeforeTheFirstLayoutDoesNothing)
+{
+    knob.paintBackground();
+    EXPECT_EQ (knob.background, nullptr);
+    EXPECT_EQ (knob.labelImage, nullptr);
+}

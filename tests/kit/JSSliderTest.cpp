@@ -218,3 +218,9 @@ TEST_F (JSSliderTest, TinySizesRenderWithoutFaultingAndDragsStayFinite)
     fader.mouseDrag (mouseEvent (fader, { 0, -10 }, { 0, 0 }));
     EXPECT_EQ (fader.getValue(), 0.5f);
 }
+
+TEST_F (JSSliderTest, RenderingTheCacheBeforeTheFirstLayoutDoesNothing)
+{
+    fader.paintBackground();
+    EXPECT_EQ (fader.background, nullptr);
+}
