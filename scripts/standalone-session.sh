@@ -4,7 +4,7 @@
 #
 #   velto_start_display WxH   a private X display of that size; sets DISPLAY
 #   velto_session_start APP   display, home, app; sets WIN and the editor's
-#                             screen position EDITOR_X, EDITOR_Y
+#                             position EDITOR_X, EDITOR_Y within the window
 #   velto_grab FILE.png       the app's window as the X server shows it
 #   velto_click X Y           a left click at editor coordinates
 #   velto_session_stop        ends whatever is still running, removes the home
@@ -61,24 +61,29 @@ velto_session_start()
     # and, for an effect with inputs, a notice about muted input above the
     # editor; the editor fills the rest, so it sits at the bottom.
     VELTO_BORDER=$(( (VELTO_WIN_W - VELTO_EDITOR_W) / 2 ))
-    EDITOR_X=$(( VELTO_WIN_X + VELTO_BORDER ))
-    EDITOR_Y=$(( VELTO_WIN_Y + VELTO_WIN_H - VELTO_BORDER - VELTO_EDITOR_H ))
-    [ "$VELTO_BORDER" -ge 0 ] && [ "$EDITOR_Y" -ge "$VELTO_WIN_Y" ] \
+    EDITOR_X=$VELTO_BORDER
+    EDITOR_Y=$(( VELTO_WIN_H - VELTO_BORDER - VELTO_EDITOR_H ))
+    [ "$VELTO_BORDER" -ge 0 ] && [ "$EDITOR_Y" -ge 0 ] \
         || { velto_fail "window ${VELTO_WIN_W}x${VELTO_WIN_H} cannot hold a ${VELTO_EDITOR_W}x${VELTO_EDITOR_H} editor"; return 1; }
 }
+
+# The window as the X server shows it, as a MIFF stream. ImageMagick's
+# import rather than xwd: xwd gives up on the child window that carries the
+# editor's OpenGL surface, which JUCE creates without a colormap.
+velto_capture() { import -silent -window "$WIN" miff:-; }
 
 # Hex colour of the pixel at editor coordinates (x, y), e.g. 333333.
 velto_pixel()
 {
-    xwd -root -silent \
-        | convert xwd:- -format "%[hex:p{$(( EDITOR_X + $1 )),$(( EDITOR_Y + $2 ))}]" info: 2>/dev/null | cut -c1-6
+    velto_capture \
+        | convert miff:- -format "%[hex:p{$(( EDITOR_X + $1 )),$(( EDITOR_Y + $2 ))}]" info: 2>/dev/null | cut -c1-6
 }
 
 # Signature of an area of the editor (x, y, w, h), to see when it changes.
 velto_area_signature()
 {
-    xwd -root -silent \
-        | convert xwd:- -crop "$3x$4+$(( EDITOR_X + $1 ))+$(( EDITOR_Y + $2 ))" +repage -format '%#' info: 2>/dev/null
+    velto_capture \
+        | convert miff:- -crop "$3x$4+$(( EDITOR_X + $1 ))+$(( EDITOR_Y + $2 ))" +repage -format '%#' info: 2>/dev/null
 }
 
 # Waits until the pixel at editor coordinates (x, y) has the colour, e.g.
@@ -107,13 +112,12 @@ velto_wait_for_change()
 
 velto_click()
 {
-    xdotool mousemove --sync $(( EDITOR_X + $1 )) $(( EDITOR_Y + $2 )) click 1
+    xdotool mousemove $(( VELTO_WIN_X + EDITOR_X + $1 )) $(( VELTO_WIN_Y + EDITOR_Y + $2 )) click 1
 }
 
 velto_grab()
 {
-    xwd -root -silent \
-        | convert xwd:- -crop "${VELTO_WIN_W}x${VELTO_WIN_H}+${VELTO_WIN_X}+${VELTO_WIN_Y}" +repage "$1"
+    velto_capture | convert miff:- "$1"
 }
 
 # Closes the app as a user does, with the close button at the right end of
@@ -121,7 +125,7 @@ velto_grab()
 velto_close_app()
 {
     local i
-    xdotool mousemove --sync $(( VELTO_WIN_X + VELTO_WIN_W - VELTO_BORDER - 16 )) \
+    xdotool mousemove $(( VELTO_WIN_X + VELTO_WIN_W - VELTO_BORDER - 16 )) \
                              $(( VELTO_WIN_Y + VELTO_BORDER + 10 )) click 1
     for i in $(seq 200); do
         kill -0 "$VELTO_APP_PID" 2>/dev/null || break
