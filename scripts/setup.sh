@@ -16,6 +16,8 @@ PACKAGES=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri lilv-utils
+    # end-to-end tests: clicks and window grabs through the X server
+    xdotool imagemagick
 )
 
 missing=()
