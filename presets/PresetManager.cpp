@@ -48,7 +48,8 @@ namespace
     }
 
     // Where a press of ">" or "<" leads; `exists` is false where no preset
-    // is there, so the button must stay disabled.
+    // is there, so the button must stay disabled. A removed current preset
+    // leaves -1 inside its category: the place just before its first preset.
     struct Step
     {
         int category = -1;
@@ -66,8 +67,6 @@ namespace
         if (category == -1 && preset == -1)
             return makeStep (categories, 0, 0);
 
-        // A removed current preset leaves -1 inside its category, which
-        // counts as the place before that category's first preset.
         if (preset == presetCount (categories, category) - 1)
             return makeStep (categories, category + 1, 0);
 
@@ -83,6 +82,18 @@ namespace
             return makeStep (categories, category - 1, presetCount (categories, category - 1) - 1);
 
         return makeStep (categories, category, preset - 1);
+    }
+
+    void stepTo (PresetManager& m, Step step)
+    {
+        if (! step.exists)
+            return;
+
+        // Stored first so that the preset list selects the new row.
+        m.currentCategory = step.category;
+        m.currentPreset = step.preset;
+        m.setCategory (step.category);
+        m.setPreset (step.preset);
     }
 }
 
@@ -180,7 +191,7 @@ int PresetManager::addCategory (juce::String name)
     return (int) categories.size() - 1;
 }
 
-void PresetManager::addPreset (juce::String name, int category, float* values, int count)
+void PresetManager::addPreset (juce::String name, int category, const float* values, int count)
 {
     if (category < 0 || category >= (int) categories.size())
         return;
@@ -263,29 +274,12 @@ void PresetManager::setPreset (int index)
 
 void PresetManager::selectNextPreset()
 {
-    const auto step = nextStep (categories, currentCategory, currentPreset);
-
-    if (! step.exists)
-        return;
-
-    // Stored first so that the preset list selects the new row.
-    currentCategory = step.category;
-    currentPreset = step.preset;
-    setCategory (step.category);
-    setPreset (step.preset);
+    stepTo (*this, nextStep (categories, currentCategory, currentPreset));
 }
 
 void PresetManager::selectPrevPreset()
 {
-    const auto step = prevStep (categories, currentCategory, currentPreset);
-
-    if (! step.exists)
-        return;
-
-    currentCategory = step.category;
-    currentPreset = step.preset;
-    setCategory (step.category);
-    setPreset (step.preset);
+    stepTo (*this, prevStep (categories, currentCategory, currentPreset));
 }
 
 void PresetManager::updateCanSetPreset()
@@ -306,7 +300,7 @@ bool PresetManager::hasPresetNamed (juce::String name)
     return std::any_of (presets.begin(), presets.end(), [&] (const Preset& p) { return p.name == name; });
 }
 
-void PresetManager::writeUserPreset (juce::String name, float* values, int count)
+void PresetManager::writeUserPreset (juce::String name, const float* values, int count)
 {
     if (userCategory < 0 || userCategory >= (int) categories.size())
         return;

@@ -61,7 +61,7 @@ public:
     ~PresetManager() override;
 
     int addCategory (juce::String name);
-    void addPreset (juce::String name, int category, float* values, int count);
+    void addPreset (juce::String name, int category, const float* values, int count);
     void finishInit();
 
     // Creates the bar once; the manager keeps owning it, the caller only
@@ -71,7 +71,7 @@ public:
     void setCategory (int category);
     void setPreset (int index);
     void updateCanSetPreset();
-    void writeUserPreset (juce::String name, float* values, int count);
+    void writeUserPreset (juce::String name, const float* values, int count);
     void removePreset (int index);
 
     // No part of the product names a user category; tests designate one

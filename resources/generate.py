@@ -12,10 +12,11 @@ come first on PATH:
 The output is deterministic: every random number comes from a seeded
 numpy.random.RandomState (whose streams numpy keeps stable across versions),
 so a run on the same Debian packages gives byte-identical files. The fonts
-are copied unchanged from Debian's font packages; both .otf slots are CFF
-fonts already, so no conversion is needed. The files are committed; the
-build only embeds them (resources/CMakeLists.txt), so building Velto needs
-none of the packages above.
+are copied from Debian's font packages, unchanged but for an empty U+2006
+added where one lacks it; both .otf slots are CFF fonts already, so no
+conversion is needed. The files are committed; the build only embeds them
+(resources/CMakeLists.txt), so building Velto needs none of the packages
+above.
 
 What it writes (names fix the resource names, e.g. pencil.png -> pencil_png):
 
@@ -23,6 +24,7 @@ What it writes (names fix the resource names, e.g. pencil.png -> pencil_png):
     AvenirNextDemiBold.ttf  Lato Semibold        (fonts-lato, OFL 1.1)
     Enyo.otf                Roboto Slab Light    (fonts-roboto-slab, Apache 2.0; CFF)
     Pistara.otf             Comic Neue Regular   (fonts-comic-neue, OFL 1.1; CFF)
+                            (each .otf gets an empty U+2006 when it lacks one)
     licences/               the fonts' licences, CREDITS.md names them
     pencil.png, pencil2x.png            graphite stroke, tiles along x
     papper.png, papper2x.png            fibrous paper tile
@@ -143,6 +145,36 @@ LICENCES = [
 ]
 
 
+def add_six_per_em_space(path):
+    """Adds an empty U+2006 a sixth of an em wide to a CFF font that lacks it.
+
+    The small captions space their letters with it; a font without the
+    character would draw its missing-glyph box there instead.
+    """
+    from fontTools.misc.psCharStrings import T2CharString
+
+    font = TTFont(path)
+    if 0x2006 in font.getBestCmap():
+        return
+    for tag in font.keys():
+        font[tag]   # decompile every table while the glyph order is the old one
+    name = "uni2006"
+    width = round(font["head"].unitsPerEm / 6)
+    cff = font["CFF "].cff
+    top = cff.topDictIndex[0]
+    charstring = T2CharString(program=[width - top.Private.nominalWidthX, "endchar"],
+                              private=top.Private, globalSubrs=cff.GlobalSubrs)
+    top.CharStrings.charStringsIndex.append(charstring)
+    top.CharStrings.charStrings[name] = len(top.CharStrings.charStringsIndex) - 1
+    top.charset.append(name)   # the font's glyph order is this same list
+    font["maxp"].numGlyphs = len(top.charset)
+    font["hmtx"].metrics[name] = (width, 0)
+    for table in font["cmap"].tables:
+        if table.isUnicode():
+            table.cmap[0x2006] = name
+    font.save(path)
+
+
 def make_fonts():
     for slot, source in FONTS:
         shutil.copyfile(source, out(slot))
@@ -150,6 +182,7 @@ def make_fonts():
         if slot.endswith(".otf"):
             # The .otf slots hold OpenType fonts with CFF outlines.
             assert "CFF " in font and "glyf" not in font, slot
+            add_six_per_em_space(out(slot))
         else:
             assert "glyf" in font, slot
     os.makedirs(out("licences"), exist_ok=True)

@@ -30,22 +30,13 @@ TEST (JSBackgroundTest, LaysOutTitleLogoAndControlAreaForWideSquareAndTallPanels
         EXPECT_EQ (panel.title.getBounds(), l.title);
         EXPECT_EQ (panel.title.icon.getBounds(), juce::Rectangle<int> (0, 0, l.icon, l.icon));
         EXPECT_EQ (panel.logo.getBounds(), l.logo);
-        EXPECT_EQ (panel.logo.normalLayer.getBounds(), panel.logo.getLocalBounds());
         EXPECT_EQ (panel.logo.pressedLayer.getBounds(), panel.logo.getLocalBounds());
         EXPECT_EQ (panel.getUIArea(), l.area);
 
         // A tall panel shows the landscape picture turned a quarter turn.
         const bool tall = l.h > l.w;
-        EXPECT_EQ (panel.scaledBackground.getWidth(), tall ? l.h : l.w);
-        EXPECT_EQ (panel.scaledBackground.getHeight(), tall ? l.w : l.h);
-        const auto corner = juce::Point<float> ((float) panel.scaledBackground.getWidth(), 0.0f).transformedBy (panel.transform);
-        EXPECT_NEAR (corner.x, (float) l.w, 1e-3);
-        EXPECT_NEAR (corner.y, tall ? (float) l.h : 0.0f, 1e-3);
+        EXPECT_EQ (panel.scaledBackground.getBounds(), juce::Rectangle<int> (tall ? l.h : l.w, tall ? l.w : l.h));
+        EXPECT_EQ (panel.scaledBackground.getBounds().toFloat().transformedBy (panel.transform).toNearestInt(),
+                   juce::Rectangle<int> (l.w, l.h));
     }
-
-    // The title of the wide panel is taller than wide: its name stands under the icon.
-    panel.setSize (1000, 320);
-    ASSERT_NE (panel.title.nameImage, nullptr);
-    const auto shown = render (panel.title, 1.0f);
-    EXPECT_GT (inkCount (shown, { 0, 69, 64, 43 }), 50);
 }

@@ -175,3 +175,17 @@ TEST (FontManager, DrawRotatedTurnsTheTextAQuarterTurnFromTheLeftEdge)
     EXPECT_GT (ink.getHeight(), 2 * ink.getWidth());
     EXPECT_LE (ink.getX(), 3);
 }
+
+TEST (FontManager, SixPerEmSpacesInCaptionsDrawNoInkInEitherFont)
+{
+    FontManager fonts (enyo(), pistara(), 16, fillTexture());
+    const auto thin = juce::String::charToString ((juce::juce_wchar) 0x2006);
+
+    for (float size : { 10.0f, 20.0f })
+    {
+        const int plain = inkCount (*fonts.createImage ("MID", size, 0.6f));
+        const auto spaced = fonts.createImage ("M" + thin + "I" + thin + "D", size, 0.6f);
+        EXPECT_NEAR (inkCount (*spaced), plain, plain / 20) << "size " << size;
+        EXPECT_GT (spaced->getWidth(), fonts.createImage ("MID", size, 0.6f)->getWidth()) << "size " << size;
+    }
+}

@@ -1,10 +1,6 @@
-// Renders the interface kit's controls into one PNG at display scale 1 and
-// one at scale 2, so anyone can look at the kit without a host:
+// The interface kit's controls on one sheet (see SheetMain.h):
 //
 //     kit_sheet OUTPUT_FOLDER   ->  kit-sheet-1x.png, kit-sheet-2x.png
-//
-// Exits non-zero when the main display does not take the scale (no X
-// display) or an image cannot be written.
 
 #include "BinaryData.h"
 #include "ButtonLookAndFeel.h"
@@ -13,10 +9,10 @@
 #include "JSKnob.h"
 #include "JSSlider.h"
 #include "SVGComponent.h"
+#include "../SheetMain.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <iostream>
 #include <memory>
 
 namespace
@@ -99,62 +95,22 @@ namespace
         ButtonLookAndFeel look { juce::Font (14.0f) };
         juce::TextButton previous { "<" }, add { "+" }, next { ">" };
     };
+}
 
-    bool renderSheet (float scale, const juce::File& file)
+int main (int argc, char** argv)
+{
+    return sheet::run (argc, argv, "kit_sheet", sheetWidth, sheetHeight, [] (juce::Graphics& g)
     {
-        juce::Desktop::getInstance().setGlobalScaleFactor (scale);
-
-        if (JSGraphics::getDisplayScale() != (double) scale)
-        {
-            std::cerr << "kit_sheet: the main display does not report scale " << scale
-                      << " (is an X display running?)\n";
-            return false;
-        }
-
         FontManager::create (embeddedFont (BinaryData::Enyo_otf, BinaryData::Enyo_otfSize),
                              embeddedFont (BinaryData::Pistara_otf, BinaryData::Pistara_otfSize),
                              16,
                              juce::ImageCache::getFromMemory (BinaryData::filltexture_png,
                                                               BinaryData::filltexture_pngSize));
-
-        juce::Image image (juce::Image::ARGB, juce::roundToInt ((float) sheetWidth * scale),
-                           juce::roundToInt ((float) sheetHeight * scale), true);
         {
             auto sheet = std::make_unique<Sheet>();
             sheet->layOut();
-
-            juce::Graphics g (image);
-            g.addTransform (juce::AffineTransform::scale (scale));
             sheet->paintEntireComponent (g, false);
         }
-
         FontManager::destroy();
-
-        file.deleteFile();
-        juce::FileOutputStream out (file);
-        juce::PNGImageFormat png;
-
-        if (! out.openedOk() || ! png.writeImageToStream (image, out))
-        {
-            std::cerr << "kit_sheet: cannot write " << file.getFullPathName() << "\n";
-            return false;
-        }
-
-        std::cout << "kit_sheet: wrote " << file.getFullPathName() << "\n";
-        return true;
-    }
-}
-
-int main (int argc, char** argv)
-{
-    const juce::ScopedJuceInitialiser_GUI juce;
-    const juce::File folder (juce::File::getCurrentWorkingDirectory()
-                                 .getChildFile (argc > 1 ? argv[1] : "."));
-    folder.createDirectory();
-
-    const bool ok = renderSheet (1.0f, folder.getChildFile ("kit-sheet-1x.png"))
-                 && renderSheet (2.0f, folder.getChildFile ("kit-sheet-2x.png"));
-
-    juce::Desktop::getInstance().setGlobalScaleFactor (1.0f);
-    return ok ? 0 : 1;
+    });
 }
