@@ -100,11 +100,20 @@ velto_wait_for_pixel()
 }
 
 # Waits until an area of the editor (x, y, w, h) differs from the signature.
+# On a software OpenGL display the window's newest frame sometimes stays
+# unshown until another frame follows, so after a second without change the
+# pointer is moved off the last clicked point and back: the control under it
+# repaints on leaving and entering, which brings the frame before into view.
 velto_wait_for_change()
 {
     local i
     for i in $(seq 100); do
         [ "$(velto_area_signature "$1" "$2" "$3" "$4")" != "$5" ] && return 0
+        if [ $(( i % 10 )) -eq 0 ]; then
+            xdotool mousemove $(( VELTO_WIN_X + EDITOR_X + 700 )) $(( VELTO_WIN_Y + EDITOR_Y + 10 ))
+            sleep 0.1
+            xdotool mousemove "$VELTO_CLICK_X" "$VELTO_CLICK_Y"
+        fi
         sleep 0.1
     done
     velto_fail "editor area ($1, $2, $3, $4) did not change within 10 s"
@@ -112,7 +121,8 @@ velto_wait_for_change()
 
 velto_click()
 {
-    xdotool mousemove $(( VELTO_WIN_X + EDITOR_X + $1 )) $(( VELTO_WIN_Y + EDITOR_Y + $2 )) click 1
+    VELTO_CLICK_X=$(( VELTO_WIN_X + EDITOR_X + $1 )) VELTO_CLICK_Y=$(( VELTO_WIN_Y + EDITOR_Y + $2 ))
+    xdotool mousemove "$VELTO_CLICK_X" "$VELTO_CLICK_Y" click 1
 }
 
 velto_grab()
