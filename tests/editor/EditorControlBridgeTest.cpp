@@ -6,16 +6,17 @@ using namespace editortest;
 
 namespace
 {
-    struct EditorControlBridgeTest : public ::testing::Test, public EditorFixture
+    struct EditorControlBridgeTest : public ::testing::Test, public EditorFixture {};
+
+    // Each kind of event for the 16 band ids in turn.
+    std::vector<std::string> bandEvents (std::initializer_list<const char*> kinds)
     {
-        // The events of one kind for the 16 band ids, appended to `events`.
-        static std::vector<std::string> forBands (std::vector<std::string> events, const char* kind)
-        {
+        HostRecorder r;
+        for (auto* kind : kinds)
             for (int id = 0; id < 16; ++id)
-                events.push_back (kind + (" " + std::to_string (id)));
-            return events;
-        }
-    };
+                r.add (kind, id);
+        return r.events;
+    }
 }
 
 TEST_F (EditorControlBridgeTest, PresetStateSetsAllParametersInOrderWithoutGesturesAndControlsFollowAtTheNextTick)
@@ -74,7 +75,7 @@ TEST_F (EditorControlBridgeTest, CurvePressGivesSixteenGesturesAndADragMovesTheP
     DesktopWindow window (*editor);
     window.press (editor->molder, { 60, 150 });
     window.move (editor->molder, { 60, 150 });
-    EXPECT_EQ (host.events, forBands (forBands ({}, "begin"), "end"));
+    EXPECT_EQ (host.events, bandEvents ({ "begin", "end" }));
 
     float before[20];
     for (int id = 0; id < 20; ++id)
@@ -87,7 +88,7 @@ TEST_F (EditorControlBridgeTest, CurvePressGivesSixteenGesturesAndADragMovesTheP
     window.press (editor->molder, { 140, 104 });
     window.dragTo (editor->molder, { 150, 104 });
     window.move (editor->molder, { 150, 104 });
-    EXPECT_EQ (host.events, forBands (forBands (forBands ({}, "begin"), "value"), "end"));
+    EXPECT_EQ (host.events, bandEvents ({ "begin", "value", "end" }));
 
     // Rows 7 +- k are ids 8 -+ k; the weights fall to 0 at 81 pixels.
     const float step = 10.0f / 438.0f;

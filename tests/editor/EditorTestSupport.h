@@ -40,8 +40,7 @@ struct RepaintCounter : public juce::CachedComponentImage
     int count = 0;
 };
 
-// A processor with its editor; the recorder hears what happens after the
-// editor opened.
+// A processor with its editor; the host hears what follows the opening.
 struct EditorFixture
 {
     EditorFixture() { processor.addListener (&host); }
@@ -54,9 +53,8 @@ struct EditorFixture
     HostRecorder host;
 };
 
-// Puts the component in a window of its own and sends it mouse input
-// through that window's peer. Presses lie a second apart, so no two make a
-// double-click.
+// The component in a window of its own, with mouse input sent through the
+// window's peer. Presses lie a second apart: no two make a double-click.
 class DesktopWindow
 {
 public:
