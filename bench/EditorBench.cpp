@@ -67,7 +67,10 @@ void openBench (benchmark::State& state, float scale)
     }
 }
 
-void idleTickBench (benchmark::State& state, float scale)
+// Runs `measure` on an editor open at `scale`, with its own timer stopped so
+// that only the benchmark drives the poll.
+template <typename Measure>
+void withEditor (benchmark::State& state, float scale, Measure measure)
 {
     if (! haveDisplay (state))
         return;
@@ -77,58 +80,51 @@ void idleTickBench (benchmark::State& state, float scale)
     auto editor = openEditor (processor);
     editor->stopTimer();
     editor->timerCallback();
-
-    for (auto _ : state)
-        editor->timerCallback();
+    measure (*editor);
 }
 
-// `what` paints into a Graphics already scaled to logical coordinates.
-template <typename Paint>
-void paintBench (benchmark::State& state, float scale, Paint what)
+void idleTickBench (benchmark::State& state, float scale)
 {
-    if (! haveDisplay (state))
-        return;
+    withEditor (state, scale, [&state] (VeltoAudioProcessorEditor& editor)
+    {
+        for (auto _ : state)
+            editor.timerCallback();
+    });
+}
 
-    const ScopedScale scoped (scale);
-    VeltoAudioProcessor processor;
-    auto editor = openEditor (processor);
-    editor->stopTimer();
+// Paints the part of the window that `target` picks, with `paint`, over and
+// over, on a factory curve rather than the flat default one.
+template <typename Target, typename Paint>
+void paintBench (benchmark::State& state, float scale, Target target, Paint paint)
+{
+    withEditor (state, scale, [&] (VeltoAudioProcessorEditor& editor)
+    {
+        editor.setNewState (const_cast<float*> (FactoryPresetData[1]));
+        editor.timerCallback();
 
-    // A factory curve rather than the flat default one.
-    editor->setNewState (const_cast<float*> (FactoryPresetData[1]));
-    editor->timerCallback();
+        auto image = imageFor (target (editor), scale);
 
-    what (*editor, scale);
+        for (auto _ : state)
+        {
+            juce::Graphics g (image);
+            g.addTransform (juce::AffineTransform::scale (scale));
+            paint (editor, g);
+        }
+    });
 }
 
 void curvePaintBench (benchmark::State& state, float scale)
 {
-    paintBench (state, scale, [&state] (VeltoAudioProcessorEditor& editor, float s)
-    {
-        auto image = imageFor (editor.molder, s);
-
-        for (auto _ : state)
-        {
-            juce::Graphics g (image);
-            g.addTransform (juce::AffineTransform::scale (s));
-            editor.molder.paint (g);
-        }
-    });
+    paintBench (state, scale,
+                [] (VeltoAudioProcessorEditor& editor) -> juce::Component& { return editor.molder; },
+                [] (VeltoAudioProcessorEditor& editor, juce::Graphics& g) { editor.molder.paint (g); });
 }
 
 void windowPaintBench (benchmark::State& state, float scale)
 {
-    paintBench (state, scale, [&state] (VeltoAudioProcessorEditor& editor, float s)
-    {
-        auto image = imageFor (editor, s);
-
-        for (auto _ : state)
-        {
-            juce::Graphics g (image);
-            g.addTransform (juce::AffineTransform::scale (s));
-            editor.paintEntireComponent (g, false);
-        }
-    });
+    paintBench (state, scale,
+                [] (VeltoAudioProcessorEditor& editor) -> juce::Component& { return editor; },
+                [] (VeltoAudioProcessorEditor& editor, juce::Graphics& g) { editor.paintEntireComponent (g, false); });
 }
 } // namespace
 
