@@ -15,6 +15,7 @@ int main (int argc, char** argv)
 
     bench::registerEngineBenchmarks();
     bench::registerHostedVst3Benchmarks();
+    bench::registerEditorBenchmarks();
 
     SilenceCostCheck reporter (0.10);
     benchmark::RunSpecifiedBenchmarks (&reporter);

@@ -23,4 +23,5 @@ void setFrameCounters (benchmark::State& state, double frames);
 
 void registerEngineBenchmarks();
 void registerHostedVst3Benchmarks();
+void registerEditorBenchmarks();
 } // namespace bench

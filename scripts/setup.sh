@@ -17,6 +17,8 @@ PACKAGES=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri lilv-utils
+    # end-to-end tests: clicks and window grabs through the X server
+    xdotool imagemagick
 )
 # Callers that need more (the fuzzer's clang) name the packages as arguments.
 PACKAGES+=("$@")

@@ -3,6 +3,7 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <memory>
+#include <string>
 
 // The built Velto bundle loaded through JUCE's own plug-in hosting, the way a
 // host application loads it, with the format-specific parts a host needs for
@@ -17,6 +18,9 @@ public:
     static std::unique_ptr<HostedPlugin> load (Format format, double sampleRate, int blockSize);
 
     ~HostedPlugin();
+
+    // "VST3" or "LV2", for test names and messages.
+    static std::string formatName (Format f) { return f == Format::vst3 ? "VST3" : "LV2"; }
 
     Format getFormat() const noexcept { return format; }
     juce::AudioPluginInstance& instance() noexcept { return *plugin; }

@@ -197,13 +197,13 @@ protected:
 
 std::string formatName (const ::testing::TestParamInfo<Format>& info)
 {
-    return info.param == Format::vst3 ? "VST3" : "LV2";
+    return HostedPlugin::formatName (info.param);
 }
 } // namespace
 
 void PrintTo (HostedPlugin::Format format, std::ostream* os)
 {
-    *os << (format == HostedPlugin::Format::vst3 ? "VST3" : "LV2");
+    *os << HostedPlugin::formatName (format);
 }
 
 TEST_P (Wrapper, ListsTwentyParametersWithNamesDefaultsAndRanges)
