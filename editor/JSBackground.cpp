@@ -38,9 +38,26 @@ void JSBackground::init (juce::Image background, juce::Image paperTile, juce::Re
     logo.addMouseListener (&logo, true);
     logo.setSize (160, 32);
     addAndMakeVisible (logo);
+
+    // Laid out already: the backdrop needs the new pictures.
+    if (! getLocalBounds().isEmpty())
+        composeBackdrop();
 }
 
 void JSBackground::paint (juce::Graphics& g)
+{
+    // The composed backdrop lands pixel for pixel on the display, so a
+    // paint is a plain copy instead of a tiled fill and an enlarged picture.
+    if (backdrop.isValid())
+    {
+        g.drawImageTransformed (backdrop, juce::AffineTransform::scale (1.0f / backdropScale), false);
+        return;
+    }
+
+    paintBackdrop (g);
+}
+
+void JSBackground::paintBackdrop (juce::Graphics& g)
 {
     if (paper.isValid())
     {
@@ -67,6 +84,8 @@ void JSBackground::resized()
         transform = juce::AffineTransform();
         scaledBackground = backgroundImage.rescaled ((int) w, (int) h, juce::Graphics::highResamplingQuality);
     }
+
+    composeBackdrop();
 
     const double dw = w, dh = h;
 
@@ -105,4 +124,22 @@ juce::Rectangle<int> JSBackground::getUIArea()
     const int width = (int) (l.getX() + l.getWidth() * 0.7) - x;
     const int height = h - 85 - t.getBottom() - l.getHeight();
     return { x, y, width, height };
+}
+
+void JSBackground::composeBackdrop()
+{
+    backdrop = {};
+    const float scale = (float) JSGraphics::getDisplayScale();
+    const int pw = (int) ((float) getWidth() * scale);
+    const int ph = (int) ((float) getHeight() * scale);
+
+    if (pw <= 0 || ph <= 0 || ! (paper.isValid() || scaledBackground.isValid()))
+        return;
+
+    juce::Image composed (juce::Image::RGB, pw, ph, true);
+    juce::Graphics g (composed);
+    g.addTransform (juce::AffineTransform::scale (scale));
+    paintBackdrop (g);
+    backdrop = composed;
+    backdropScale = scale;
 }

@@ -29,6 +29,13 @@ public:
     juce::Image backgroundImage;
     juce::Image paper;
     juce::Image scaledBackground;
+    juce::Image backdrop;   // paper and picture, composed at display resolution
     Title title;
     Logo logo;
+
+private:
+    void paintBackdrop (juce::Graphics& g);
+    void composeBackdrop();
+
+    float backdropScale = 1.0f;
 };

@@ -40,3 +40,38 @@ TEST (JSBackgroundTest, LaysOutTitleLogoAndControlAreaForWideSquareAndTallPanels
                    juce::Rectangle<int> (l.w, l.h));
     }
 }
+
+TEST (JSBackgroundTest, PaintShowsPaperUnderThePictureAfterEveryLayout)
+{
+    ScopedFonts fonts;
+    const auto paper = juce::ImageCache::getFromMemory (BinaryData::papper_png, BinaryData::papper_pngSize);
+    JSBackground panel;
+    panel.init (juce::ImageCache::getFromMemory (BinaryData::lila_png, BinaryData::lila_pngSize), paper,
+                { 0, 0, 1000, 320 }, nullptr);
+
+    for (const auto size : { juce::Point<int> (1000, 320), juce::Point<int> (320, 1000) })
+    {
+        panel.setSize (size.x, size.y);
+
+        juce::Image expected (juce::Image::RGB, size.x, size.y, true);
+        {
+            juce::Graphics g (expected);
+            g.setTiledImageFill (paper, 0, 0, 1.0f);
+            g.fillAll();
+            g.drawImageTransformed (panel.scaledBackground, panel.transform, false);
+        }
+
+        juce::Image painted (juce::Image::RGB, size.x, size.y, true);
+        {
+            juce::Graphics g (painted);
+            panel.paint (g);
+        }
+
+        int differing = 0;
+        for (int y = 0; y < size.y; ++y)
+            for (int x = 0; x < size.x; ++x)
+                differing += painted.getPixelAt (x, y) != expected.getPixelAt (x, y) ? 1 : 0;
+
+        EXPECT_EQ (differing, 0) << size.x << " x " << size.y;
+    }
+}
