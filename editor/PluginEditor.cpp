@@ -119,13 +119,9 @@ void VeltoAudioProcessorEditor::initCommon()
 
     const int category = presetManager.addCategory ("FACTORY");
 
+    // The manager keeps its own copy of each row.
     for (int i = 0; i < FactoryPresetCount; ++i)
-    {
-        // The manager keeps its own copy of the row.
-        float row[FactoryPresetValueCount];
-        std::copy (std::begin (FactoryPresetData[i]), std::end (FactoryPresetData[i]), row);
-        presetManager.addPreset (FactoryPresetNames[i], category, row, FactoryPresetValueCount);
-    }
+        presetManager.addPreset (FactoryPresetNames[i], category, FactoryPresetData[i], FactoryPresetValueCount);
 }
 
 juce::AudioProcessorParameter* VeltoAudioProcessorEditor::parameter (int id)

@@ -9,6 +9,7 @@
 #include "FactoryPresets.h"
 #include "JSGraphics.h"
 #include "PresetManager.h"
+#include "TolerantXErrors.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -17,10 +18,6 @@
 
 namespace presettest
 {
-
-// Without a window manager a missing atom is an X error, which Xlib's
-// default handler turns into an exit.
-void installTolerantXErrorHandler();
 
 inline void addFactoryPresets (PresetManager& m)
 {
