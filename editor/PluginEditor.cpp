@@ -32,12 +32,19 @@ VeltoAudioProcessorEditor::VeltoAudioProcessorEditor (VeltoAudioProcessor& owner
       processor (owner),
       presetManager (this)
 {
+    // On Linux the window is drawn by the ordinary renderer. There, JUCE's
+    // single OpenGL render thread, shared by every open window of the
+    // process, can crash inside Mesa's GL driver (in glXMakeCurrent)
+    // while two windows are open, and it takes the message-manager lock
+    // from a thread that JUCE's LV2 wrapper does not expect.
+   #if ! JUCE_LINUX
     if (! juce::SystemStats::isRunningInAppExtensionSandbox())
     {
         glContext.setPixelFormat (juce::OpenGLPixelFormat (8, 8, 8, 8));
         glContext.setMultisamplingEnabled (false);
         glContext.attachTo (*getTopLevelComponent());
     }
+   #endif
 
     initCommon();
     startTimerHz (60);
@@ -53,7 +60,8 @@ VeltoAudioProcessorEditor::~VeltoAudioProcessorEditor()
 {
     FontManager::destroy();
 
-    // The render thread must stop before the components it paints go.
+    // The render thread must stop before the components it paints go
+    // (nothing to do where the context was never attached).
     glContext.detach();
 }
 

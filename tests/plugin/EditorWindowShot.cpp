@@ -1,12 +1,12 @@
-// The plug-in window at display scale 2, as the X server shows it (drawn
-// through its OpenGL context, not a snapshot of the components):
+// The plug-in window at display scale 2, as the X server shows it (what the
+// window's peer put on the screen, not a snapshot of the components):
 //
 //     editor_window_shot OUTPUT.png
 //
 // Puts the editor of a processor on the desktop, waits until it has been
-// painted, grabs the window with xwd and writes it as PNG. Needs an X
-// display large enough for a 2000 x 640 window. Exits non-zero when the
-// scale is not taken, the window never shows the editor or the grab fails.
+// painted, grabs the window with ImageMagick's import and writes it as
+// PNG. Needs an X display large enough for a 2000 x 640 window. Exits
+// non-zero when the grab fails or the window never shows the editor.
 
 #include "PluginProcessor.h"
 #include "TolerantXErrors.h"
@@ -24,8 +24,7 @@ bool grab (juce::Component& window, const juce::File& file)
     const auto id = juce::String ((juce::pointer_sized_uint) window.getPeer()->getNativeHandle());
     juce::ChildProcess grabber;
 
-    return grabber.start (juce::StringArray { "sh", "-c", "xwd -silent -id " + id + " | convert xwd:- "
-                                                          + file.getFullPathName().quoted ('\'') })
+    return grabber.start (juce::StringArray { "import", "-silent", "-window", id, "png:" + file.getFullPathName() })
         && grabber.waitForProcessToFinish (20000)
         && grabber.getExitCode() == 0
         && file.existsAsFile();
@@ -61,16 +60,24 @@ int main (int argc, char** argv)
     editor->addToDesktop (0);
     editor->setVisible (true);
 
+    bool grabbed = false;
     bool shown = false;
 
     for (int attempt = 0; attempt < 40 && ! shown; ++attempt)
     {
         juce::MessageManager::getInstance()->runDispatchLoopUntil (250);
-        shown = grab (*editor, file) && showsEditor (file, scale);
+        grabbed = grab (*editor, file);
+        shown = grabbed && showsEditor (file, scale);
     }
 
     editor.reset();
     juce::Desktop::getInstance().setGlobalScaleFactor (1.0f);
+
+    if (! grabbed)
+    {
+        std::cerr << "editor_window_shot: ImageMagick's import could not grab the window\n";
+        return 1;
+    }
 
     if (! shown)
     {
