@@ -47,6 +47,25 @@ TEST (PresetManager, BarStepsThroughFactoryPresetsWithoutWrapping)
     EXPECT_TRUE (sameBits (host.applied.front(), DefalutParams));   // "INIT" is the defaults
 }
 
+TEST (PresetManager, ReturnAfterAClickOnTheBarStepsNoFurther)
+{
+    EditorHost host;
+    host.putOnDesktop();
+    const juce::KeyPress returnKey (juce::KeyPress::returnKey);
+
+    host.click (host.bar->nextButton);
+    host.press (returnKey);
+    EXPECT_EQ (host.applied.size(), 1u);
+    EXPECT_EQ (host.bar->nameButton.getButtonText(), "INIT");
+
+    // "<" from the third preset, so that a further step back exists.
+    for (auto* button : { &host.bar->nextButton, &host.bar->nextButton, &host.bar->prevButton })
+        host.click (*button);
+    host.press (returnKey);
+    EXPECT_EQ (host.applied.size(), 4u);
+    EXPECT_EQ (host.bar->nameButton.getButtonText(), FactoryPresetNames[1]);
+}
+
 TEST (PresetManager, BrowserAppliesPickedPresetsAndClosesOnTheDimmedArea)
 {
     EditorHost host;

@@ -94,7 +94,20 @@ public:
         click (list, list.getRowPosition (row, true).getTopLeft() + juce::Point<int> (x, 15));
     }
 
-    void press (const juce::KeyPress& key) { getPeer()->handleKeyPress (key); }
+    // The key goes where a keyboard's goes: to the focused component, else
+    // the window. A button answers Return with a posted click, so what the
+    // key posted runs before this returns; messages run in order, so all
+    // of them have once a marker posted last has.
+    void press (const juce::KeyPress& key)
+    {
+        getPeer()->handleKeyPress (key);
+
+        bool reached = false;
+        juce::MessageManager::callAsync ([&reached] { reached = true; });
+
+        while (! reached)
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+    }
 
     PresetManager manager { this };
     PresetButton* bar = nullptr;

@@ -43,8 +43,12 @@ TEST (UserPresets, DialogueTypesOnlyThroughItsKeys)
     EXPECT_EQ (dialogue.getBounds(), host->getLocalBounds());
     EXPECT_FALSE (dialogue.saveButton.isEnabled());
 
+    // Return clicks neither "+", clicked last (reopening with the name
+    // reset), nor Save, enabled by the keys.
     type (*host, "<A B");
     host->press (juce::KeyPress ('x', 0, 'x'));
+    host->press (juce::KeyPress (juce::KeyPress::returnKey));
+    EXPECT_EQ (dialogue.getParentComponent(), host.get());
     EXPECT_EQ (dialogue.presetName, "A B");
     type (*host, "<<<0123456789QWERTYUIOP");
     EXPECT_EQ (dialogue.presetName, "0123456789QWERTYU");
@@ -103,7 +107,7 @@ TEST (UserPresets, SavingUnderAnExistingNameOverwritesEveryExactMatch)
 
 TEST (UserPresets, RemovingKeepsTheCurrentPresetAndTheStepsValid)
 {
-    auto host = makeHost ({ "P0", "P1", "P2", "P3" });
+    auto host = makeHost ({ "P0", "P1", "GONE", "P2", "P3" });
     auto& m = host->manager;
     const auto removeRow = [&] (int row) { host->clickRow (m.presetList, row, m.presetList.getWidth() - 15); };
     const auto closeBrowser = [&] { host->click (*host, { 5, 5 }); };
@@ -111,7 +115,11 @@ TEST (UserPresets, RemovingKeepsTheCurrentPresetAndTheStepsValid)
     host->click (host->bar->nextButton);
     host->click (host->bar->nameButton);
     host->clickRow (m.categoryList, 1);
-    removeRow (3);   // while "INIT" is current
+    // While "INIT" is current, a middle row and then the last. The click
+    // marks its row, and a middle row's mark would pass to its successor.
+    removeRow (2);
+    EXPECT_EQ (m.presetList.getSelectedRow(), -1);
+    removeRow (3);
     EXPECT_EQ (host->bar->nameButton.getButtonText(), "INIT");
     EXPECT_EQ (m.presetList.getSelectedRow(), -1);
 
