@@ -13,17 +13,6 @@ set(VELTO_SANITIZER_TEST_ENV "")
 if(VELTO_SANITIZE STREQUAL "address")
     set(_velto_san_flags -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     set(VELTO_SANITIZER_TEST_ENV "LSAN_OPTIONS=suppressions=${_velto_supp_dir}/lsan.supp")
-    # Mesa's software OpenGL driver, which draws every OpenGL window under
-    # Xvfb, is unloaded at exit before LeakSanitizer looks, which leaves its
-    # allocations without a module name to suppress them by. Preloading it
-    # (after the ASan runtime, which must come first) keeps it mapped.
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libasan.so
-                    OUTPUT_VARIABLE _velto_libasan OUTPUT_STRIP_TRAILING_WHITESPACE)
-    find_file(VELTO_MESA_SWRAST swrast_dri.so
-              PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/dri /usr/lib/dri NO_DEFAULT_PATH)
-    if(VELTO_MESA_SWRAST)
-        set(VELTO_SANITIZER_PRELOAD "${_velto_libasan} ${VELTO_MESA_SWRAST}")
-    endif()
 elseif(VELTO_SANITIZE STREQUAL "thread")
     set(_velto_san_flags -fsanitize=thread -fno-omit-frame-pointer)
     set(VELTO_SANITIZER_TEST_ENV "TSAN_OPTIONS=suppressions=${_velto_supp_dir}/tsan.supp")

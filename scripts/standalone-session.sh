@@ -47,8 +47,7 @@ velto_session_start()
     mkdir -p "$XDG_CONFIG_HOME"
     VELTO_SETTINGS="$HOME/.config/Velto.settings"
 
-    # Sanitizer builds name libraries to preload into the app alone.
-    LD_PRELOAD="${VELTO_PRELOAD:-${LD_PRELOAD:-}}" "$app" >"$VELTO_SESSION/app.log" 2>&1 &
+    "$app" >"$VELTO_SESSION/app.log" 2>&1 &
     VELTO_APP_PID=$!
 
     WIN="$(timeout 30 xdotool search --sync --onlyvisible --name '^Velto$' | head -n 1)" || true

@@ -57,6 +57,26 @@ std::unique_ptr<juce::AudioProcessorEditor> openWindow (juce::AudioPluginInstanc
     return editor;
 }
 
+// Closes a window the way JUCE's own host survives it. JUCE 7.0.5's LV2 host
+// embeds the plug-in's X window in an XEmbedComponent that does not follow
+// the client's size; on each ConfigureNotify of the client its
+// Pimpl::handleX11Event (juce_linux_XEmbedComponent.cpp) queues
+// componentMovedOrResized through MessageManager::callAsync with a bare
+// `this`, which ~Pimpl does not cancel. Deleting the editor right after the
+// last resize leaves that call queued on freed memory. Deleting it from a
+// message queued behind those calls lets them run first.
+void closeWindow (std::unique_ptr<juce::AudioProcessorEditor> editor)
+{
+    auto closed = std::make_shared<bool> (false);
+    juce::MessageManager::callAsync ([closed, doomed = std::shared_ptr<juce::AudioProcessorEditor> (std::move (editor))]() mutable
+    {
+        doomed.reset();
+        *closed = true;
+    });
+
+    ASSERT_TRUE (runMessagesUntil ([&] { return *closed; })) << "the window was not closed";
+}
+
 class EditorWindow : public ::testing::TestWithParam<Format>
 {
 protected:
@@ -80,13 +100,14 @@ TEST_P (EditorWindow, OpensAtItsFixedSizeFiftyTimesBesideAnotherInstancesWindow)
         auto window = openWindow (hosted->instance());
         ASSERT_NE (window, nullptr) << "opening " << i;
         ASSERT_EQ (sizeOf (*window), "1000 x 320") << "opening " << i;
+        closeWindow (std::move (window));
     }
 
     // The window left open outlived fifty others and still works.
     otherWindow->repaint();
     juce::MessageManager::getInstance()->runDispatchLoopUntil (30);
     EXPECT_EQ (sizeOf (*otherWindow), "1000 x 320");
-    otherWindow.reset();
+    closeWindow (std::move (otherWindow));
 }
 
 INSTANTIATE_TEST_SUITE_P (Bundle, EditorWindow, ::testing::Values (Format::vst3, Format::lv2),

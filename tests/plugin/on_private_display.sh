@@ -12,4 +12,4 @@ trap velto_session_stop EXIT
 
 velto_start_display "$1" || exit 1
 shift
-LD_PRELOAD="${VELTO_PRELOAD:-${LD_PRELOAD:-}}" "$@"
+"$@"
