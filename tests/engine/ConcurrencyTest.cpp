@@ -52,7 +52,11 @@ TEST (Concurrency, StateRestoresAndParameterWritesDuringAudioKeepTheEngineSound)
 
     constexpr int numBlocks = 2000;
     std::atomic<bool> audioDone { false };
-    std::atomic<int> restores { 0 }, nonFinite { 0 };
+    std::atomic<int> restores { 0 }, automationWrites { 0 }, plainWriteCount { 0 }, nonFinite { 0 };
+
+    // However the scheduler orders the threads, the audio runs until every
+    // other thread has done a share of its work beside it.
+    const auto othersHaveRun = [&] { return restores >= 50 && automationWrites >= 50 && plainWriteCount >= 50; };
 
     std::thread audio ([&]
     {
@@ -60,7 +64,7 @@ TEST (Concurrency, StateRestoresAndParameterWritesDuringAudioKeepTheEngineSound)
         juce::MidiBuffer midi;
         juce::Random random (1);
 
-        for (int b = 0; b < numBlocks; ++b)
+        for (int b = 0; b < numBlocks || ! othersHaveRun(); ++b)
         {
             for (int ch = 0; ch < 2; ++ch)
                 for (int n = 0; n < buffer.getNumSamples(); ++n)
@@ -100,7 +104,10 @@ TEST (Concurrency, StateRestoresAndParameterWritesDuringAudioKeepTheEngineSound)
         juce::Random random (2);
 
         for (int i = 0; ! audioDone; ++i)
+        {
             processor.getParameters().getUnchecked (i % NumParams)->setValueNotifyingHost (random.nextFloat());
+            ++automationWrites;
+        }
     });
 
     std::thread plainWrites ([&]
@@ -108,7 +115,10 @@ TEST (Concurrency, StateRestoresAndParameterWritesDuringAudioKeepTheEngineSound)
         juce::Random random (3);
 
         for (int i = 0; ! audioDone; ++i)
+        {
             processor.getParameters().getUnchecked ((i * 7) % NumParams)->setValue (random.nextFloat());
+            ++plainWriteCount;
+        }
     });
 
     audio.join();
