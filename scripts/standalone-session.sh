@@ -67,9 +67,8 @@ velto_session_start()
         || { velto_fail "window ${VELTO_WIN_W}x${VELTO_WIN_H} cannot hold a ${VELTO_EDITOR_W}x${VELTO_EDITOR_H} editor"; return 1; }
 }
 
-# The window as the X server shows it, as a MIFF stream. ImageMagick's
-# import rather than xwd: xwd gives up on the child window that carries the
-# editor's OpenGL surface, which JUCE creates without a colormap.
+# The window as the X server shows it, as a MIFF stream, through
+# ImageMagick's import (set-up installs ImageMagick, not xwd).
 velto_capture() { import -silent -window "$WIN" miff:-; }
 
 # Hex colour of the pixel at editor coordinates (x, y), e.g. 333333.
@@ -100,20 +99,11 @@ velto_wait_for_pixel()
 }
 
 # Waits until an area of the editor (x, y, w, h) differs from the signature.
-# On a software OpenGL display the window's newest frame sometimes stays
-# unshown until another frame follows, so after a second without change the
-# pointer is moved off the last clicked point and back: the control under it
-# repaints on leaving and entering, which brings the frame before into view.
 velto_wait_for_change()
 {
     local i
     for i in $(seq 100); do
         [ "$(velto_area_signature "$1" "$2" "$3" "$4")" != "$5" ] && return 0
-        if [ $(( i % 10 )) -eq 0 ]; then
-            xdotool mousemove $(( VELTO_WIN_X + EDITOR_X + 700 )) $(( VELTO_WIN_Y + EDITOR_Y + 10 ))
-            sleep 0.1
-            xdotool mousemove "$VELTO_CLICK_X" "$VELTO_CLICK_Y"
-        fi
         sleep 0.1
     done
     velto_fail "editor area ($1, $2, $3, $4) did not change within 10 s"
@@ -121,8 +111,7 @@ velto_wait_for_change()
 
 velto_click()
 {
-    VELTO_CLICK_X=$(( VELTO_WIN_X + EDITOR_X + $1 )) VELTO_CLICK_Y=$(( VELTO_WIN_Y + EDITOR_Y + $2 ))
-    xdotool mousemove "$VELTO_CLICK_X" "$VELTO_CLICK_Y" click 1
+    xdotool mousemove $(( VELTO_WIN_X + EDITOR_X + $1 )) $(( VELTO_WIN_Y + EDITOR_Y + $2 )) click 1
 }
 
 velto_grab()

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The standalone Velto as a user meets it, on a display of its own: the
-# window is grabbed from the X server as it first shows (OpenGL path
-# included), ">" on the preset bar is clicked twice, the app is closed with
-# its close button, and the state it saved must hold "TIGHT WIDE", the
-# second factory preset.
+# window is grabbed from the X server as it first shows, ">" on the preset
+# bar is clicked twice, the app is closed with its close button, and the
+# state it saved must hold "TIGHT WIDE", the second factory preset.
 #
 #   standalone_next_preset_test.sh APP STATE_CHECK PICTURE.png
 set -uo pipefail
