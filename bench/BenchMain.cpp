@@ -1,10 +1,14 @@
 #include "BenchSupport.h"
 #include "SilenceCostCheck.h"
+#include "TolerantXErrors.h"
 
 #include <juce_events/juce_events.h>
 
 int main (int argc, char** argv)
 {
+    // The window benchmarks may run on a display with no window manager.
+    installTolerantXErrorHandler();
+
     // JUCE's plug-in hosting needs the message manager.
     const juce::ScopedJuceInitialiser_GUI juce;
 
@@ -16,6 +20,7 @@ int main (int argc, char** argv)
     bench::registerEngineBenchmarks();
     bench::registerHostedVst3Benchmarks();
     bench::registerEditorBenchmarks();
+    bench::registerWindowBenchmarks();
 
     SilenceCostCheck reporter (0.10);
     benchmark::RunSpecifiedBenchmarks (&reporter);

@@ -24,4 +24,5 @@ void setFrameCounters (benchmark::State& state, double frames);
 void registerEngineBenchmarks();
 void registerHostedVst3Benchmarks();
 void registerEditorBenchmarks();
+void registerWindowBenchmarks();
 } // namespace bench

@@ -14,8 +14,9 @@ BUILD="${VELTO_BENCH_BUILD:-$ROOT/build}"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTO_SANITIZE=
 cmake --build "$BUILD" --parallel "$(nproc)" --target velto_bench
 
-# The window needs a display; without one, a virtual one.
+# The window needs a display; without one, a virtual one that holds it
+# whole at scale 2 (2000 x 640).
 if [ -n "${DISPLAY:-}" ]; then
     exec "$BUILD/bench/velto_bench" "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD/bench/velto_bench" "$@"
+exec xvfb-run -a -s "-screen 0 2400x1200x24" "$BUILD/bench/velto_bench" "$@"
