@@ -139,9 +139,15 @@ velto_close_app()
 
 velto_session_stop()
 {
-    [ -n "${VELTO_APP_PID:-}" ] && kill "$VELTO_APP_PID" 2>/dev/null && wait "$VELTO_APP_PID" 2>/dev/null
-    [ -n "${VELTO_XVFB_PID:-}" ] && kill "$VELTO_XVFB_PID" 2>/dev/null && wait "$VELTO_XVFB_PID" 2>/dev/null
-    [ -n "${VELTO_SESSION:-}" ] && rm -rf "$VELTO_SESSION"
+    # A killed process's wait fails (143); callers under set -e must still
+    # get through every step.
+    local pid
+    for pid in "${VELTO_APP_PID:-}" "${VELTO_XVFB_PID:-}"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    [ -z "${VELTO_SESSION:-}" ] || rm -rf "$VELTO_SESSION"
     VELTO_APP_PID="" VELTO_XVFB_PID="" VELTO_SESSION=""
     return 0
 }
