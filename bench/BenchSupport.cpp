@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include <juce_gui_basics/juce_gui_basics.h>
+
 namespace bench
 {
 juce::AudioBuffer<float> makeNoise (int numSamples, juce::int64 seed)
@@ -36,5 +38,14 @@ void setFrameCounters (benchmark::State& state, double frames)
     // count of frames times 1e-9 gives nanoseconds per frame.
     state.counters["ns_per_frame"] = benchmark::Counter (frames * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["realtime_x"] = benchmark::Counter (frames / sampleRate, benchmark::Counter::kIsRate);
+}
+
+bool haveDisplay (benchmark::State& state)
+{
+    if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() != nullptr)
+        return true;
+
+    state.SkipWithError ("no X display (run under xvfb-run)");
+    return false;
 }
 } // namespace bench

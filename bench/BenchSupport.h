@@ -21,6 +21,10 @@ void copyNextBlock (const juce::AudioBuffer<float>& source, int& readPos, juce::
 // per second of one core), from the frames processed in the timed loop.
 void setFrameCounters (benchmark::State& state, double frames);
 
+// True when there is an X display for the window benchmarks; otherwise
+// marks the benchmark as skipped with the reason.
+bool haveDisplay (benchmark::State& state);
+
 void registerEngineBenchmarks();
 void registerHostedVst3Benchmarks();
 void registerEditorBenchmarks();

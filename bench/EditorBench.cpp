@@ -7,22 +7,13 @@
 #include "BenchSupport.h"
 #include "FactoryPresets.h"
 #include "PluginEditor.h"
+#include "ScopedScale.h"
 
 #include <memory>
 #include <string>
 
 namespace
 {
-class ScopedScale
-{
-public:
-    explicit ScopedScale (float scale) { juce::Desktop::getInstance().setGlobalScaleFactor (scale); }
-    ~ScopedScale() { juce::Desktop::getInstance().setGlobalScaleFactor (1.0f); }
-
-    ScopedScale (const ScopedScale&) = delete;
-    ScopedScale& operator= (const ScopedScale&) = delete;
-};
-
 // An image the size of `c` in physical pixels at `scale`.
 juce::Image imageFor (const juce::Component& c, float scale)
 {
@@ -35,18 +26,9 @@ std::unique_ptr<VeltoAudioProcessorEditor> openEditor (VeltoAudioProcessor& proc
     return std::unique_ptr<VeltoAudioProcessorEditor> (static_cast<VeltoAudioProcessorEditor*> (processor.createEditor()));
 }
 
-bool haveDisplay (benchmark::State& state)
-{
-    if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() != nullptr)
-        return true;
-
-    state.SkipWithError ("no X display (run under xvfb-run)");
-    return false;
-}
-
 void openBench (benchmark::State& state, float scale)
 {
-    if (! haveDisplay (state))
+    if (! bench::haveDisplay (state))
         return;
 
     const ScopedScale scoped (scale);
@@ -72,7 +54,7 @@ void openBench (benchmark::State& state, float scale)
 template <typename Measure>
 void withEditor (benchmark::State& state, float scale, Measure measure)
 {
-    if (! haveDisplay (state))
+    if (! bench::haveDisplay (state))
         return;
 
     const ScopedScale scoped (scale);

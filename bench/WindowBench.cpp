@@ -7,6 +7,7 @@
 #include "BenchSupport.h"
 #include "FactoryPresets.h"
 #include "PluginEditor.h"
+#include "ScopedScale.h"
 
 #include <atomic>
 #include <memory>
@@ -14,16 +15,6 @@
 
 namespace
 {
-class ScopedScale
-{
-public:
-    explicit ScopedScale (float scale) { juce::Desktop::getInstance().setGlobalScaleFactor (scale); }
-    ~ScopedScale() { juce::Desktop::getInstance().setGlobalScaleFactor (1.0f); }
-
-    ScopedScale (const ScopedScale&) = delete;
-    ScopedScale& operator= (const ScopedScale&) = delete;
-};
-
 // Covers the window and is painted last, so a paint of it marks a frame
 // whose components are all painted, on whichever thread the renderer uses.
 class PaintCounter : public juce::Component
@@ -35,15 +26,6 @@ public:
 
     std::atomic<int> paints { 0 };
 };
-
-bool haveDisplay (benchmark::State& state)
-{
-    if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() != nullptr)
-        return true;
-
-    state.SkipWithError ("no X display (run under xvfb-run)");
-    return false;
-}
 
 std::unique_ptr<VeltoAudioProcessorEditor> showEditor (VeltoAudioProcessor& processor, PaintCounter& counter)
 {
@@ -79,7 +61,7 @@ bool waitForPaint (benchmark::State& state, const PaintCounter& counter, int pai
 
 void openBench (benchmark::State& state, float scale)
 {
-    if (! haveDisplay (state))
+    if (! bench::haveDisplay (state))
         return;
 
     const ScopedScale scoped (scale);
@@ -106,7 +88,7 @@ void openBench (benchmark::State& state, float scale)
 // transfer) holds up the next paint and is part of each iteration.
 void repaintBench (benchmark::State& state, float scale)
 {
-    if (! haveDisplay (state))
+    if (! bench::haveDisplay (state))
         return;
 
     const ScopedScale scoped (scale);
