@@ -37,12 +37,12 @@ endif()
 
 target_link_libraries(Velto PRIVATE velto_engine velto_juce)
 
-# A plug-in exports its entry points and nothing else. Hidden visibility
-# leaves out our code and JUCE's, but not the instantiations of the standard
-# library's templates (declared with default visibility) nor the filter
-# bank's ifunc; a host that loads several plug-ins into one namespace could
-# bind its own calls to those copies. The linker's version script is the one
-# list that holds whatever the libraries inside contain.
+# A plug-in exports its entry points and nothing else: a host that loads
+# plug-ins into one namespace could otherwise bind its own calls to our
+# copies. Hidden visibility leaves out our code and JUCE's, but not the
+# standard library's template instantiations (declared with default
+# visibility) nor the filter bank's ifunc. A version script makes every
+# symbol local but the named ones, whichever object or archive it comes from.
 function(velto_export_only format)
     list(JOIN ARGN "; " symbols)
     set(script "${CMAKE_CURRENT_BINARY_DIR}/Velto_${format}.map")
