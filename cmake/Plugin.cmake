@@ -36,3 +36,22 @@ if(TARGET Velto_AU)
 endif()
 
 target_link_libraries(Velto PRIVATE velto_engine velto_juce)
+
+# A plug-in exports its entry points and nothing else: a host that loads
+# plug-ins into one namespace could otherwise bind its own calls to our
+# copies. Hidden visibility leaves out our code and JUCE's, but not the
+# standard library's template instantiations (declared with default
+# visibility) nor the filter bank's ifunc. A version script makes every
+# symbol local but the named ones, whichever object or archive it comes from.
+function(velto_export_only format)
+    list(JOIN ARGN "; " symbols)
+    set(script "${CMAKE_CURRENT_BINARY_DIR}/Velto_${format}.map")
+    file(CONFIGURE OUTPUT "${script}" CONTENT "{\n  global: ${symbols};\n  local: *;\n};\n")
+    target_link_options(Velto_${format} PRIVATE "LINKER:--version-script=${script}")
+    set_property(TARGET Velto_${format} APPEND PROPERTY LINK_DEPENDS "${script}")
+endfunction()
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    velto_export_only(VST3 GetPluginFactory ModuleEntry ModuleExit)
+    velto_export_only(LV2 lv2_descriptor lv2ui_descriptor)
+endif()

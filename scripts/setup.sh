@@ -16,7 +16,7 @@ PACKAGES=(
     libpng-dev libjpeg-dev zlib1g-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth libgl1-mesa-dri lilv-utils
+    xvfb xauth libgl1-mesa-dri lilv-utils binutils
     # end-to-end tests: clicks and window grabs through the X server
     xdotool imagemagick
 )
