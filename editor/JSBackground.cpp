@@ -87,7 +87,7 @@ void JSBackground::resized()
 
     composeBackdrop();
 
-    const double dw = w, dh = h;
+    const double dw = (double) w, dh = (double) h;
 
     if (w > h)
         title.setBounds (10, 10, (int) (dh * 0.2), (int) (dh * 0.2 / 0.5677083134651184));

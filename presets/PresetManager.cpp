@@ -133,9 +133,9 @@ PresetManager::PresetModel::PresetModel (PresetManager* o) : owner (o) {}
 
 int PresetManager::PresetModel::getNumRows()
 {
-    const auto& categories = owner->categories;
+    const auto& all = owner->categories;
     const int shown = owner->shownCategory;
-    return shown >= 0 && shown < (int) categories.size() ? (int) categories[(size_t) shown].presets.size() : 0;
+    return shown >= 0 && shown < (int) all.size() ? (int) all[(size_t) shown].presets.size() : 0;
 }
 
 void PresetManager::PresetModel::paintListBoxItem (int row, juce::Graphics& g, int width, int height,
