@@ -17,6 +17,8 @@ PACKAGES=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri lilv-utils binutils
+    # the LV2 window test's host: lilv and suil, as LV2 hosts embed windows
+    liblilv-dev libsuil-dev
     # end-to-end tests: clicks and window grabs through the X server
     xdotool imagemagick
 )
