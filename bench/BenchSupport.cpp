@@ -45,7 +45,7 @@ bool haveDisplay (benchmark::State& state)
     if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() != nullptr)
         return true;
 
-    state.SkipWithError ("no X display (run under xvfb-run)");
+    state.SkipWithError ("no X display (run through scripts/bench.sh)");
     return false;
 }
 } // namespace bench

@@ -19,4 +19,4 @@ cmake --build "$BUILD" --parallel "$(nproc)" --target velto_bench
 if [ -n "${DISPLAY:-}" ]; then
     exec "$BUILD/bench/velto_bench" "$@"
 fi
-exec xvfb-run -a -s "-screen 0 2400x1200x24" "$BUILD/bench/velto_bench" "$@"
+exec "$ROOT/scripts/on-virtual-display.sh" 2400x1200 "$BUILD/bench/velto_bench" "$@"

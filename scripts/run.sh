@@ -22,7 +22,7 @@ fi
 
 echo "No display: starting the standalone under Xvfb for 5 seconds."
 set +e
-xvfb-run -a timeout 5 "$ART/Standalone/Velto"
+"$ROOT/scripts/on-virtual-display.sh" 1280x1024 timeout 5 "$ART/Standalone/Velto"
 rc=$?
 set -e
 # timeout's 124 means the app was still running when the time ran out.

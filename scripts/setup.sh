@@ -16,7 +16,9 @@ PACKAGES=(
     libpng-dev libjpeg-dev zlib1g-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth libgl1-mesa-dri lilv-utils binutils
+    xvfb libgl1-mesa-dri lilv-utils binutils
+    # the test display's own check: xprop
+    x11-utils
     # the LV2 window test's host: lilv and suil, as LV2 hosts embed windows
     liblilv-dev libsuil-dev
     # end-to-end tests: clicks and window grabs through the X server

@@ -1,6 +1,7 @@
 # Sourced, not run: the standalone Velto on a private X display with a
 # private home, driven and watched through the X server. Used by the
-# end-to-end test of the standalone and by scripts/idle-cpu.sh.
+# end-to-end test of the standalone and by scripts/idle-cpu.sh; its display
+# alone by scripts/on-virtual-display.sh.
 #
 #   velto_start_display WxH   a private X display of that size; sets DISPLAY
 #   velto_session_start APP   display, home, app; sets WIN and the editor's
@@ -23,8 +24,10 @@ velto_start_display()
     VELTO_APP_PID=""
 
     # The server picks a free display itself, so sessions running side by
-    # side (parallel tests) never race for a number.
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp \
+    # side (parallel tests) never race for a number. -noreset: a server that
+    # resets whenever its last client leaves refuses or cuts off the clients
+    # that connect meanwhile.
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset \
         3>"$VELTO_SESSION/display" >"$VELTO_SESSION/xvfb.log" 2>&1 &
     VELTO_XVFB_PID=$!
 

@@ -18,4 +18,4 @@ esac
 "$ROOT/scripts/build.sh" "$BUILD" -DCMAKE_BUILD_TYPE="$TYPE" -DVELTO_SANITIZE="$SAN"
 
 cd "$BUILD"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel "$(nproc)"
+"$ROOT/scripts/on-virtual-display.sh" 1280x1024 ctest --output-on-failure --parallel "$(nproc)"
